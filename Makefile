@@ -1,0 +1,37 @@
+# Front door for building, running and testing. Every target installs the
+# Debian packages it needs first, so a fresh Debian 12 machine needs nothing else.
+
+BUILD     ?= build
+ASAN      ?= build-asan
+WERROR    ?= OFF
+JOBS      ?= $(shell nproc)
+CMAKE_ARGS ?=
+
+.PHONY: deps configure build run test asan-test bench screenshots coverage package format clean
+
+deps:
+	@scripts/install-deps
+
+configure: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSALINE_WERROR=$(WERROR) $(CMAKE_ARGS)
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	$(BUILD)/src/tessaline
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The whole suite again with AddressSanitizer and UndefinedBehaviorSanitizer.
+asan-test: deps
+	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DTESSALINE_SANITIZE=ON -DTESSALINE_WERROR=$(WERROR) $(CMAKE_ARGS)
+	cmake --build $(ASAN) -j $(JOBS)
+	cd $(ASAN) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD) $(ASAN)
