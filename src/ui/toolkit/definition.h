@@ -1,0 +1,73 @@
+#pragma once
+// A window as data: what it is called, how big it is, where it goes and every
+// control on it, all in twips exactly as designed. The toolkit builds a live
+// window from one of these; nothing here knows a widget.
+
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace tessaline::ui {
+
+enum class ControlKind { Label, TextBox, CommandButton, CheckBox, RadioButton, PictureBox, Timer };
+
+enum class BorderKind { Sizable, FixedSingle };
+
+enum class Picture { None, Product, Maker };
+
+enum class TextAlign { Left, Centre };
+
+struct FontDef {
+    // The desktop's default UI font stands in for the old dialog font.
+    double points = 8.0;
+    bool bold = false;
+};
+
+struct ControlDef {
+    ControlKind kind = ControlKind::Label;
+    std::string_view name;
+    int index = -1; // -1: a plain control; 0 and up: an item of the control array `name`
+    std::string_view caption; // caption, or a text box's text
+    int left = 0;             // twips from the client area's top-left corner
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    int tab = -1; // place in the focus order; labels and pictures never take the focus
+    bool visible = true;
+    bool value = false; // check box ticked, radio button selected
+    bool isDefault = false; // command button pressed by Enter
+    bool isCancel = false;  // command button pressed by Escape
+    FontDef font{};
+    TextAlign align = TextAlign::Left;
+    bool border = false; // a single flat line around a label
+    Picture picture = Picture::None;
+    int interval = 0;     // timers: milliseconds
+    bool enabled = true;  // timers start disabled where the layout says so
+};
+
+struct MenuDef {
+    std::string_view name;
+    std::string_view caption; // "&" marks the access letter
+    std::vector<MenuDef> items; // empty for a command item
+};
+
+struct Placement {
+    int x = 0; // twips: the client area's top-left corner on the screen
+    int y = 0;
+};
+
+struct FormDef {
+    std::string_view name;
+    std::string_view caption;
+    int clientWidth = 0; // twips
+    int clientHeight = 0;
+    std::optional<Placement> placement; // empty: placed by the system
+    BorderKind border = BorderKind::Sizable;
+    bool minimizeButton = true;
+    bool maximizeButton = true;
+    bool programIcon = false; // false: the toolkit's default window icon
+    std::vector<ControlDef> controls;
+    std::vector<MenuDef> menus;
+};
+
+} // namespace tessaline::ui
