@@ -1,0 +1,38 @@
+# Checks that the staged install holds every expected file, of the right kind
+# (the binary an executable, each icon PNG of its size...), and nothing else.
+cmake_minimum_required(VERSION 3.25)
+include("${CMAKE_CURRENT_LIST_DIR}/expected-files.cmake")
+
+set(failures "")
+set(expected "")
+foreach(row IN LISTS TESSALINE_INSTALLED_FILES)
+    tessaline_split_row("${row}" path pattern mode)
+    list(APPEND expected "${path}")
+    set(full "${STAGE}/${path}")
+    if(NOT EXISTS "${full}" OR IS_DIRECTORY "${full}")
+        string(APPEND failures "missing: ${path}\n")
+        continue()
+    endif()
+    execute_process(COMMAND file -b "${full}" OUTPUT_VARIABLE kind
+        OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE result)
+    if(NOT result EQUAL 0 OR NOT kind MATCHES "${pattern}")
+        string(APPEND failures "${path}: file says \"${kind}\", expected /${pattern}/\n")
+    endif()
+    if(mode MATCHES "x$")
+        execute_process(COMMAND test -x "${full}" RESULT_VARIABLE result)
+        if(NOT result EQUAL 0)
+            string(APPEND failures "${path}: not executable\n")
+        endif()
+    endif()
+endforeach()
+
+file(GLOB_RECURSE installed LIST_DIRECTORIES false RELATIVE "${STAGE}" "${STAGE}/*")
+foreach(path IN LISTS installed)
+    if(NOT path IN_LIST expected)
+        string(APPEND failures "installed but not expected: ${path}\n")
+    endif()
+endforeach()
+
+if(failures)
+    message(FATAL_ERROR "The staged install in ${STAGE} is wrong:\n${failures}")
+endif()
