@@ -30,6 +30,10 @@ asan-test: deps
 	cmake --build $(ASAN) -j $(JOBS)
 	cd $(ASAN) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# The Debian package, written to $(BUILD)/tessaline_<version>_<arch>.deb.
+package: build
+	cmake --build $(BUILD) --target package
+
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
