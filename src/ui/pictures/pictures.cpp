@@ -24,9 +24,9 @@ constexpr int Cells = 8; // both checkerboards are 8 by 8 cells
 
 // Maps a rectangle given in design units (a square of `designSize`) into `target`, with its edges
 // moved to whole device pixels so that neighbouring shapes meet without a blended seam.
-class Grid {
+class DeviceGrid {
   public:
-    Grid(const QPainter& painter, const QRectF& target, qreal designSize)
+    DeviceGrid(const QPainter& painter, const QRectF& target, qreal designSize)
         : toDevice_(painter.deviceTransform()), toLogical_(toDevice_.inverted()),
           device_(toDevice_.mapRect(target)), designSize_(designSize) {}
 
@@ -61,7 +61,7 @@ void DrawCheckerboard(QPainter& painter, const QRectF& target, std::span<const Q
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(Qt::NoPen);
-    const Grid grid(painter, target, Cells);
+    const DeviceGrid grid(painter, target, Cells);
     painter.fillRect(grid.Snapped(0, 0, Cells, Cells), Qt::black);
     for (int row = 0; row < Cells; ++row) {
         for (int col = row % 2; col < Cells; col += 2) {
@@ -84,7 +84,7 @@ void DrawMaker(QPainter& painter, const QRectF& target) {
     constexpr qreal Size = 48;
     painter.save();
     painter.setPen(Qt::NoPen);
-    const Grid grid(painter, target, Size);
+    const DeviceGrid grid(painter, target, Size);
 
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.fillRect(grid.Snapped(0, 0, Size, Size), Qt::white);
