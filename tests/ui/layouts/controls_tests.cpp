@@ -318,8 +318,8 @@ TEST(Controls, TextsAreExactWithTheirBlanks) {
     }
 }
 
-// The maker's details: `blanks` blanks, then the detail itself, which holds no blank of its own
-// so that the indent is exactly as wide as designed.
+// The maker's details after their lead-in; a detail holds no blank of its own, so an indent of
+// blanks is exactly as wide as designed.
 struct MakerText {
     const char* window;
     const char* name;
