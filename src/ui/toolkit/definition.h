@@ -43,6 +43,9 @@ struct ControlDef {
     Picture picture = Picture::None;
     int interval = 0;     // timers: milliseconds
     bool enabled = true;  // timers start disabled where the layout says so
+    // Window background and window text instead of the kind's standard button-face colours
+    // (the board's squares).
+    bool windowColours = false;
 };
 
 struct MenuDef {
