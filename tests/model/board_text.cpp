@@ -31,34 +31,22 @@ Cell ReadCell(char c) {
     return {code, visible ? StateVisible : StateHidden};
 }
 
+// Written by the first character that reads back as the same cell.
 std::string WriteCell(const Cell& cell) {
-    const bool coloured = cell.Colour >= CodeYellow && cell.Colour <= CodePurple;
-    if (cell.State == StateVisible) {
-        if (cell.Colour == CodeBlock) {
-            return "*";
-        }
-        if (cell.Colour == CodeNoColour) {
-            return ":";
-        }
-        return coloured ? std::string(1, static_cast<char>(std::tolower(Letters[cell.Colour])))
-                        : "!";
-    }
     const bool marked = cell.State >= CodeYellow && cell.State <= CodePurple;
-    std::string text;
-    if (cell.Colour == CodeBlock && (marked || cell.State == StateDealtBlock)) {
-        text = "#";
-    } else if (cell.Colour == CodeNoColour && (marked || cell.State == StateHidden)) {
-        text = ".";
-    } else if (coloured && (marked || cell.State == StateHidden)) {
-        text = std::string(1, Letters[cell.Colour]);
-    } else {
-        return "!";
+    for (const char base : std::string_view("YORGBPyorgbp#*.:")) {
+        const Cell plain = ReadCell(base);
+        if (plain.Colour != cell.Colour) {
+            continue;
+        }
+        if (plain.State == cell.State) {
+            return std::string(1, base);
+        }
+        if (marked && plain.State != StateVisible) {
+            return std::string{base, '?', Letters[cell.State]};
+        }
     }
-    if (marked) {
-        text += '?';
-        text += Letters[cell.State];
-    }
-    return text;
+    return "!";
 }
 
 // Writes the rows and returns their width and height; rows of unequal length or
