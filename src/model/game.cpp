@@ -28,6 +28,8 @@ void SetOptionDefaults(Game& game) {
     game.Percent[6] = 0;
 }
 
-void ClearBlockPercent(Game& game) { game.Percent[0] = 0; }
+void ClearBlockPercent(Game& game) {
+    game.Percent[0] = 0;
+}
 
 } // namespace tessaline

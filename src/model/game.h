@@ -86,9 +86,15 @@ struct Game {
 };
 
 // The label index that shows the cell (column, row): 30 labels to a row.
-constexpr int Square(int column, int row) { return column + row * GridSize; }
-constexpr int ColumnOf(int index) { return index % GridSize; }
-constexpr int RowOf(int index) { return index / GridSize; }
+constexpr int Square(int column, int row) {
+    return column + row * GridSize;
+}
+constexpr int ColumnOf(int index) {
+    return index % GridSize;
+}
+constexpr int RowOf(int index) {
+    return index / GridSize;
+}
 
 // Every cell back to no colour and hidden (the labels are the window's half).
 void InitGrid(Game& game);

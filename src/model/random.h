@@ -9,7 +9,7 @@
 namespace tessaline {
 
 class RandomSource {
-public:
+  public:
     virtual ~RandomSource() = default;
     // Reseed from the system clock, so that every fill differs.
     virtual void Reseed() = 0;
@@ -19,37 +19,37 @@ public:
 
 // A Mersenne Twister reseeded from the clock at every Reseed.
 class ClockRandom final : public RandomSource {
-public:
+  public:
     ClockRandom();
     void Reseed() override;
     float Next() override;
 
-private:
+  private:
     std::mt19937 engine_;
 };
 
 // Deterministic: seeded once; Reseed keeps the sequence going, so successive
 // fills differ but a whole run can be replayed from its seed.
 class SeededRandom final : public RandomSource {
-public:
+  public:
     explicit SeededRandom(std::uint32_t seed) : engine_(seed) {}
     void Reseed() override {}
     float Next() override;
 
-private:
+  private:
     std::mt19937 engine_;
 };
 
 // Hands out the given draws in order, then starts again from the first.
 class ScriptedRandom final : public RandomSource {
-public:
+  public:
     explicit ScriptedRandom(std::vector<float> draws) : draws_(std::move(draws)) {}
     void Reseed() override { ++reseeds_; }
     float Next() override;
     int Reseeds() const { return reseeds_; }
     std::size_t Drawn() const { return drawn_; }
 
-private:
+  private:
     std::vector<float> draws_;
     std::size_t drawn_ = 0;
     int reseeds_ = 0;

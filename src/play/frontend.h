@@ -5,7 +5,7 @@
 namespace tessaline {
 
 class Frontend {
-public:
+  public:
     virtual ~Frontend() = default;
 
     // Caption from the cell and the Colors Scanned ticks, then back colour.

@@ -26,7 +26,7 @@ struct FontDef {
 struct ControlDef {
     ControlKind kind = ControlKind::Label;
     std::string_view name;
-    int index = -1; // -1: a plain control; 0 and up: an item of the control array `name`
+    int index = -1;           // -1: a plain control; 0 and up: an item of the control array `name`
     std::string_view caption; // caption, or a text box's text
     int left = 0;             // twips from the client area's top-left corner
     int top = 0;
@@ -34,15 +34,15 @@ struct ControlDef {
     int height = 0;
     int tab = -1; // place in the focus order; labels and pictures never take the focus
     bool visible = true;
-    bool value = false; // check box ticked, radio button selected
+    bool value = false;     // check box ticked, radio button selected
     bool isDefault = false; // command button pressed by Enter
     bool isCancel = false;  // command button pressed by Escape
     FontDef font{};
     TextAlign align = TextAlign::Left;
     bool border = false; // a single flat line around a label
     Picture picture = Picture::None;
-    int interval = 0;     // timers: milliseconds
-    bool enabled = true;  // timers start disabled where the layout says so
+    int interval = 0;    // timers: milliseconds
+    bool enabled = true; // timers start disabled where the layout says so
     // Window background and window text instead of the kind's standard button-face colours
     // (the board's squares).
     bool windowColours = false;
@@ -50,7 +50,7 @@ struct ControlDef {
 
 struct MenuDef {
     std::string_view name;
-    std::string_view caption; // "&" marks the access letter
+    std::string_view caption;   // "&" marks the access letter
     std::vector<MenuDef> items; // empty for a command item
 };
 
