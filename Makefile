@@ -34,8 +34,19 @@ asan-test: deps
 package: build
 	cmake --build $(BUILD) --target package
 
+# Line and branch coverage of the model and play layers, from their unit tests.
+COVERAGE_BUILD ?= build-coverage
+coverage: deps
+	cmake -S . -B $(COVERAGE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTESSALINE_COVERAGE=ON $(CMAKE_ARGS)
+	cmake --build $(COVERAGE_BUILD) -j $(JOBS) --target tessaline_model_tests tessaline_play_tests
+	find $(COVERAGE_BUILD) -name '*.gcda' -delete
+	$(COVERAGE_BUILD)/tests/model/tessaline_model_tests --gtest_brief=1
+	$(COVERAGE_BUILD)/tests/play/tessaline_play_tests --gtest_brief=1
+	gcovr --root . --filter 'src/model/' --filter 'src/play/' --exclude-throw-branches \
+	    --exclude-unreachable-branches --print-summary $(COVERAGE_BUILD)
+
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(ASAN)
+	rm -rf $(BUILD) $(ASAN) $(COVERAGE_BUILD)
