@@ -43,7 +43,8 @@ coverage: deps
 	$(COVERAGE_BUILD)/tests/model/tessaline_model_tests --gtest_brief=1
 	$(COVERAGE_BUILD)/tests/play/tessaline_play_tests --gtest_brief=1
 	gcovr --root . --filter 'src/model/' --filter 'src/play/' --exclude-throw-branches \
-	    --exclude-unreachable-branches --print-summary $(COVERAGE_BUILD)
+	    --exclude-unreachable-branches --print-summary \
+	    --fail-under-line 95 --fail-under-branch 85 $(COVERAGE_BUILD)
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
