@@ -3,6 +3,7 @@
 // control on it, all in twips exactly as designed. The toolkit builds a live
 // window from one of these; nothing here knows a widget.
 
+#include <cstdint>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -17,6 +18,14 @@ enum class Picture { None, Product, Maker };
 
 enum class TextAlign { Left, Centre };
 
+// A colour as 0x00BBGGRR (low byte red). A value with the top bit set names
+// one of the system's colours instead, which follow the desktop's theme.
+using Colour = std::uint32_t;
+inline constexpr Colour SystemWindowBackground = 0x80000005;
+inline constexpr Colour SystemWindowText = 0x80000008;
+inline constexpr Colour SystemButtonFace = 0x8000000F;
+inline constexpr Colour SystemButtonText = 0x80000012;
+
 struct FontDef {
     // The desktop's default UI font stands in for the old dialog font.
     double points = 8.0;
@@ -26,7 +35,7 @@ struct FontDef {
 struct ControlDef {
     ControlKind kind = ControlKind::Label;
     std::string_view name;
-    int index = -1; // -1: a plain control; 0 and up: an item of the control array `name`
+    int index = -1;           // -1: a plain control; 0 and up: an item of the control array `name`
     std::string_view caption; // caption, or a text box's text
     int left = 0;             // twips from the client area's top-left corner
     int top = 0;
@@ -34,20 +43,22 @@ struct ControlDef {
     int height = 0;
     int tab = -1; // place in the focus order; labels and pictures never take the focus
     bool visible = true;
-    bool value = false; // check box ticked, radio button selected
+    bool value = false;     // check box ticked, radio button selected
     bool isDefault = false; // command button pressed by Enter
     bool isCancel = false;  // command button pressed by Escape
     FontDef font{};
     TextAlign align = TextAlign::Left;
     bool border = false; // a single flat line around a label
     Picture picture = Picture::None;
-    int interval = 0;     // timers: milliseconds
-    bool enabled = true;  // timers start disabled where the layout says so
+    int interval = 0;                 // timers: milliseconds
+    bool enabled = true;              // timers start disabled where the layout says so
+    std::optional<Colour> backColour; // empty: the standard colour for the kind
+    std::optional<Colour> foreColour;
 };
 
 struct MenuDef {
     std::string_view name;
-    std::string_view caption; // "&" marks the access letter
+    std::string_view caption;   // "&" marks the access letter
     std::vector<MenuDef> items; // empty for a command item
 };
 
