@@ -92,7 +92,9 @@ class Recorder {
     static std::string Name(std::string_view control, int index) {
         std::string name(control);
         if (index >= 0) {
-            name += "(" + std::to_string(index) + ")";
+            name += '(';
+            name += std::to_string(index);
+            name += ')';
         }
         return name;
     }
