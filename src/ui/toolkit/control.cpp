@@ -253,7 +253,9 @@ void Control::SetValue(int value) {
 void Control::SetText(std::string_view text) {
     Require(*this, kind_ == ControlKind::TextBox, "SetText");
     if (detail::ControlSlot* slot = Slot(); slot != nullptr) {
-        static_cast<QLineEdit*>(slot->widget)->setText(ToQString(text));
+        auto* box = static_cast<QLineEdit*>(slot->widget);
+        box->setText(ToQString(text));
+        box->setCursorPosition(0); // a text too long for its box shows its start
     }
 }
 

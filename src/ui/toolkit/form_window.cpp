@@ -162,6 +162,7 @@ QWidget* FormWindow::BuildWidget(const ControlDef& def, ControlSlot& slot) {
     }
     case ControlKind::TextBox: {
         auto* box = new QLineEdit(caption, client_);
+        box->setCursorPosition(0);
         box->setAccessibleName(ToQString(def.name));
         widget = box;
         break;

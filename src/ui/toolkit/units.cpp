@@ -1,6 +1,7 @@
 #include "ui/toolkit/units.h"
 
 #include <QApplication>
+#include <QFontMetricsF>
 
 namespace tessaline::ui::detail {
 
@@ -48,11 +49,36 @@ QColor ToQColor(Colour colour, const QPalette& palette) {
                   static_cast<int>((colour >> 16) & 0xFF));
 }
 
+namespace {
+
+// The layouts give each caption the room it took in the old dialog font, in
+// which this sentence was about 220 pixels wide at 8 points. Most desktop UI
+// fonts are wider; they are set smaller in proportion, so that "% Of Board As
+// Orange" keeps to one line of its label. A narrower font keeps its size.
+constexpr double SampleRoom = 220.0;
+
+double FontScale(const QFont& desktop) {
+    static QString family;
+    static double scale = 1.0;
+    if (family != desktop.family() || family.isEmpty()) {
+        QFont probe = desktop;
+        probe.setPointSizeF(8.0);
+        probe.setBold(false);
+        const double width = QFontMetricsF(probe).horizontalAdvance(
+            QStringLiteral("The quick brown fox jumps over the lazy dog"));
+        family = desktop.family();
+        scale = width > SampleRoom ? SampleRoom / width : 1.0;
+    }
+    return scale;
+}
+
+} // namespace
+
 QFont DialogFont(const FontDef& font) {
-    // The old dialog font does not exist here; the desktop's UI font at the
-    // same point size keeps the layout's proportions.
+    // The old dialog font does not exist here: the desktop's UI font stands in,
+    // at the layout's point sizes scaled to the room the layouts give text.
     QFont result = QApplication::font();
-    result.setPointSizeF(font.points);
+    result.setPointSizeF(font.points * FontScale(result));
     result.setBold(font.bold);
     return result;
 }

@@ -456,6 +456,8 @@ class ControlTests : public QObject {
         text.SetText("Grün 12,5");
         QCOMPARE(static_cast<QLineEdit*>(ControlWidget(text))->text(), QStringLiteral("Grün 12,5"));
         QCOMPARE(text.Text(), std::string("Grün 12,5"));
+        text.SetText("16.6666666666667"); // longer than the box is wide
+        QCOMPARE(static_cast<QLineEdit*>(ControlWidget(text))->cursorPosition(), 0);
         static_cast<QLineEdit*>(ControlWidget(text))->clear();
         QTest::keyClicks(ControlWidget(text), "-3.5e2");
         QCOMPARE(text.Text(), std::string("-3.5e2"));
@@ -477,9 +479,11 @@ class ControlTests : public QObject {
         toolkit.Define(def);
         Form& form = toolkit.Touch("Color");
         auto* label = static_cast<QLabel*>(ControlWidget(form("lblTime")));
+        auto* scan = static_cast<QLabel*>(ControlWidget(form("lblScan")));
         QCOMPARE(label->font().family(), QApplication::font().family());
-        QCOMPARE(label->font().pointSizeF(), 18.0);
+        QCOMPARE(label->font().pointSizeF(), scan->font().pointSizeF() * 18 / 8);
         QVERIFY(label->font().bold());
+        QVERIFY(!scan->font().bold());
         QVERIFY(label->wordWrap());
         QCOMPARE(label->alignment(), Qt::AlignLeft | Qt::AlignTop);
         QCOMPARE(label->frameShape(), QFrame::NoFrame);
@@ -491,9 +495,49 @@ class ControlTests : public QObject {
         form("lblTime").SetCaption("75");
         QCOMPARE(label->text(), QStringLiteral("75"));
         QCOMPARE(form("lblTime").Caption(), std::string("75"));
-        auto* scan = static_cast<QLabel*>(ControlWidget(form("lblScan")));
-        QCOMPARE(scan->font().pointSizeF(), 8.0);
-        QVERIFY(!scan->font().bold());
+    }
+
+    void captions_fit_their_labels_data() {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<double>("points");
+        QTest::newRow("colour share, one line") << "% Of Board As Orange" << 1695 << 255 << 8.0;
+        QTest::newRow("block share, one line") << "% Of Board As Blocks" << 1695 << 255 << 8.0;
+        QTest::newRow("row heading, one line") << "Remaining Colors" << 1335 << 255 << 8.0;
+        QTest::newRow("error, two lines") << "All values must be numbers" << 2055 << 375 << 8.0;
+        QTest::newRow("win, two lines") << "Congratulations! You Win!" << 1935 << 375 << 8.0;
+        QTest::newRow("rules paragraph")
+            << "-Then the player left clicks on a square which he believes is that color. If his "
+               "guess is right, then the square is no longer hidden. If his guess is wrong, then "
+               "the player loses. (If the player isn't sure he can right click on the square and "
+               "it will just turn the color of the guess with a question mark). "
+            << 4575 << 1455 << 8.0;
+        QTest::newRow("clock") << "32767" << 11175 << 375 << 18.0;
+    }
+    void captions_fit_their_labels() {
+        QFETCH(QString, caption);
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QFETCH(double, points);
+        FormDef def = ColourDef();
+        ControlDef label = Make(ControlKind::Label, "lblTight", -1, "", 120, 120, width, height);
+        label.font = FontDef{points, points > 10};
+        def.controls.push_back(label);
+        Toolkit toolkit;
+        toolkit.Define(def);
+        Form& form = toolkit.Touch("Color");
+        form("lblTight").SetCaption(caption.toStdString());
+        auto* widget = static_cast<QLabel*>(ControlWidget(form("lblTight")));
+        const QRect needed =
+            QFontMetrics(widget->font()).boundingRect(widget->rect(), Qt::TextWordWrap, caption);
+        // Glyphs may reach a pixel into the line spacing below the last line.
+        QVERIFY2(needed.width() <= widget->width() && needed.height() <= widget->height() + 1,
+                 qPrintable(QStringLiteral("needs %1 x %2 in %3 x %4")
+                                .arg(needed.width())
+                                .arg(needed.height())
+                                .arg(widget->width())
+                                .arg(widget->height())));
     }
 
     void label_back_colour_data() {
