@@ -38,7 +38,8 @@ FormDef Build() {
                                  .font = {.points = 8.25, .bold = true},
                                  .align = TextAlign::Centre,
                                  .border = true,
-                                 .windowColours = true});
+                                 .backColour = SystemWindowBackground,
+                                 .foreColour = SystemWindowText});
     }
     return form;
 }

@@ -3,6 +3,7 @@
 // control on it, all in twips exactly as designed. The toolkit builds a live
 // window from one of these; nothing here knows a widget.
 
+#include <cstdint>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -16,6 +17,14 @@ enum class BorderKind { Sizable, FixedSingle };
 enum class Picture { None, Product, Maker };
 
 enum class TextAlign { Left, Centre };
+
+// A colour as 0x00BBGGRR (low byte red). A value with the top bit set names
+// one of the system's colours instead, which follow the desktop's theme.
+using Colour = std::uint32_t;
+inline constexpr Colour SystemWindowBackground = 0x80000005;
+inline constexpr Colour SystemWindowText = 0x80000008;
+inline constexpr Colour SystemButtonFace = 0x8000000F;
+inline constexpr Colour SystemButtonText = 0x80000012;
 
 struct FontDef {
     // The desktop's default UI font stands in for the old dialog font.
@@ -41,11 +50,10 @@ struct ControlDef {
     TextAlign align = TextAlign::Left;
     bool border = false; // a single flat line around a label
     Picture picture = Picture::None;
-    int interval = 0;    // timers: milliseconds
-    bool enabled = true; // timers start disabled where the layout says so
-    // Window background and window text instead of the kind's standard button-face colours
-    // (the board's squares).
-    bool windowColours = false;
+    int interval = 0;                 // timers: milliseconds
+    bool enabled = true;              // timers start disabled where the layout says so
+    std::optional<Colour> backColour; // empty: the standard colour for the kind
+    std::optional<Colour> foreColour;
 };
 
 struct MenuDef {

@@ -59,7 +59,8 @@ TEST(Board, EverySquareIsABorderedCentredBoldLabelInWindowColours) {
         EXPECT_TRUE(square.caption.empty());
         EXPECT_TRUE(square.visible);
         EXPECT_TRUE(square.border);
-        EXPECT_TRUE(square.windowColours);
+        EXPECT_EQ(square.backColour, SystemWindowBackground);
+        EXPECT_EQ(square.foreColour, SystemWindowText);
         EXPECT_EQ(square.align, TextAlign::Centre);
         EXPECT_DOUBLE_EQ(square.font.points, 8.25);
         EXPECT_TRUE(square.font.bold);

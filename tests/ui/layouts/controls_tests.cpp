@@ -483,7 +483,8 @@ TEST(Controls, OutsideTheBoardOnlyTheClockHasItsOwnFont) {
             EXPECT_EQ(control.font.bold, clock);
             EXPECT_EQ(control.align, TextAlign::Left);
             EXPECT_FALSE(control.border);
-            EXPECT_FALSE(control.windowColours);
+            EXPECT_FALSE(control.backColour.has_value());
+            EXPECT_FALSE(control.foreColour.has_value());
             EXPECT_TRUE(control.enabled || control.kind == ControlKind::Timer);
         }
     }

@@ -1,0 +1,399 @@
+#include "ui/toolkit/form_window.h"
+
+#include "ui/toolkit/label_grid.h"
+#include "ui/toolkit/units.h"
+#include "ui/toolkit/widgets.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+#include <algorithm>
+#include <map>
+
+namespace tessaline::ui::detail {
+
+namespace {
+
+// A label array at least this long is painted by one widget (see label_grid.h).
+constexpr std::size_t PaintedArrayMinimum = 64;
+
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
+}
+
+bool TakesFocus(ControlKind kind) {
+    return kind == ControlKind::TextBox || kind == ControlKind::CommandButton ||
+           kind == ControlKind::CheckBox || kind == ControlKind::RadioButton;
+}
+
+Qt::WindowFlags FlagsFor(const FormDef& def) {
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (def.minimizeButton) {
+        flags |= Qt::WindowMinimizeButtonHint;
+    }
+    if (def.maximizeButton && def.border == BorderKind::Sizable) {
+        flags |= Qt::WindowMaximizeButtonHint;
+    }
+    return flags;
+}
+
+} // namespace
+
+FormWindow::FormWindow(FormState& form)
+    : QWidget(nullptr, FlagsFor(form.Def())), form_(&form), toolkit_(form.toolkit),
+      fixedSize_(form.Def().border == BorderKind::FixedSingle) {
+    const FormDef& def = form.Def();
+    setWindowTitle(ToQString(def.caption));
+    setObjectName(ToQString(def.name));
+    if (def.programIcon) {
+        ApplyProgramIcon(toolkit_.programIcon);
+    }
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("client"));
+    // Windows stand on the button face, as every kind of control does.
+    client_->setBackgroundRole(QPalette::Button);
+    client_->setAutoFillBackground(true);
+    client_->setFont(DialogFont(FontDef{}));
+    if (!def.menus.empty()) {
+        BuildMenus(def.menus);
+    }
+    BuildControls(def.controls);
+    SetTabOrder(def.controls);
+    SetClientSize(QSize(TwipsToPixels(def.clientWidth), TwipsToPixels(def.clientHeight)));
+    if (def.placement) {
+        Place(*def.placement);
+    }
+}
+
+FormWindow::~FormWindow() = default;
+
+ControlSlot* FormWindow::Find(std::string_view name, int index) {
+    const auto found = slotIndex_.find(std::pair{name, index});
+    return found == slotIndex_.end() ? nullptr : &slots_[found->second];
+}
+
+void FormWindow::BuildMenus(const std::vector<MenuDef>& menus) {
+    menuBar_ = new QMenuBar(this);
+    // Inside the window on every desktop, so that the client area lies below it.
+    menuBar_->setNativeMenuBar(false);
+    for (const MenuDef& menu : menus) {
+        if (menu.items.empty()) {
+            QAction* action = menuBar_->addAction(ToQString(menu.caption));
+            action->setObjectName(ToQString(menu.name));
+            connect(action, &QAction::triggered, this, [this, &menu] { RaiseMenu(menu.name); });
+        } else {
+            QMenu* sub = menuBar_->addMenu(ToQString(menu.caption));
+            sub->setObjectName(ToQString(menu.name));
+            AddMenuItems(sub, menu.items);
+        }
+    }
+}
+
+void FormWindow::AddMenuItems(QMenu* menu, const std::vector<MenuDef>& items) {
+    for (const MenuDef& item : items) {
+        if (item.items.empty()) {
+            QAction* action = menu->addAction(ToQString(item.caption));
+            action->setObjectName(ToQString(item.name));
+            connect(action, &QAction::triggered, this, [this, &item] { RaiseMenu(item.name); });
+        } else {
+            QMenu* sub = menu->addMenu(ToQString(item.caption));
+            sub->setObjectName(ToQString(item.name));
+            AddMenuItems(sub, item.items);
+        }
+    }
+}
+
+void FormWindow::BuildControls(const std::vector<ControlDef>& controls) {
+    // Long label arrays go to one painted grid each.
+    std::map<std::string_view, std::vector<const ControlDef*>> arrays;
+    for (const ControlDef& def : controls) {
+        if (def.kind == ControlKind::Label && def.index >= 0) {
+            arrays[def.name].push_back(&def);
+        }
+    }
+    std::map<std::string_view, LabelGrid*> grids;
+    slots_.resize(controls.size());
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const ControlDef& def = controls[i];
+        ControlSlot& slot = slots_[i];
+        slot.def = &def;
+        slotIndex_.emplace(std::pair{std::string(def.name), def.index}, i);
+        const auto array = arrays.find(def.name);
+        if (def.kind == ControlKind::Label && def.index >= 0 &&
+            array->second.size() >= PaintedArrayMinimum) {
+            LabelGrid*& grid = grids[def.name];
+            if (grid == nullptr) {
+                grid = new LabelGrid(client_, *this, array->second);
+            }
+            slot.widget = grid;
+            slot.grid = grid;
+            slot.cell = grid->CellOf(def.index);
+            continue;
+        }
+        slot.widget = BuildWidget(def, slot);
+    }
+}
+
+QWidget* FormWindow::BuildWidget(const ControlDef& def, ControlSlot& slot) {
+    const QString caption = ToQString(def.caption);
+    QWidget* widget = nullptr;
+    switch (def.kind) {
+    case ControlKind::Label: {
+        auto* label = new LabelWidget(client_, *this, def);
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+        label->setAlignment((def.align == TextAlign::Centre ? Qt::AlignHCenter : Qt::AlignLeft) |
+                            Qt::AlignTop);
+        if (def.border) {
+            label->setFrameStyle(QFrame::Box | QFrame::Plain);
+            label->setLineWidth(1);
+        }
+        label->setText(caption);
+        widget = label;
+        break;
+    }
+    case ControlKind::TextBox: {
+        auto* box = new QLineEdit(caption, client_);
+        box->setCursorPosition(0);
+        box->setAccessibleName(ToQString(def.name));
+        widget = box;
+        break;
+    }
+    case ControlKind::CommandButton: {
+        auto* button = new QPushButton(caption, client_);
+        if (def.isDefault) {
+            button->setDefault(true);
+            defaultButton_ = button;
+        }
+        if (def.isCancel) {
+            cancelButton_ = button;
+        }
+        connect(button, &QPushButton::clicked, this, [this, &def] { RaiseClick(def); });
+        widget = button;
+        break;
+    }
+    case ControlKind::CheckBox: {
+        auto* box = new QCheckBox(caption, client_);
+        box->setChecked(def.value);
+        connect(box, &QCheckBox::clicked, this, [this, &def] { RaiseClick(def); });
+        widget = box;
+        break;
+    }
+    case ControlKind::RadioButton: {
+        auto* radio = new RadioWidget(caption, client_);
+        radio->setAutoExclusive(false);
+        radio->setChecked(def.value);
+        radios_.push_back(radio);
+        connect(radio, &QRadioButton::clicked, this, [this, radio, &def] {
+            ClearOtherRadios(radio);
+            RaiseClick(def);
+        });
+        widget = radio;
+        break;
+    }
+    case ControlKind::PictureBox: {
+        widget = new PictureWidget(client_, *this, def);
+        widget->setAccessibleName(ToQString(def.name));
+        break;
+    }
+    case ControlKind::Timer: {
+        slot.timer = new QTimer(this);
+        slot.timer->setTimerType(Qt::PreciseTimer);
+        slot.timer->setInterval(def.interval);
+        slot.timerEnabled = def.enabled;
+        if (def.enabled && def.interval > 0) {
+            slot.timer->start();
+        }
+        connect(slot.timer, &QTimer::timeout, this, [this, &def] { RaiseTimer(def.name); });
+        return nullptr;
+    }
+    }
+    widget->setObjectName(ToQString(def.name));
+    widget->setGeometry(TwipsToPixels(def.left, def.top, def.width, def.height));
+    widget->setFont(DialogFont(def.font));
+    widget->setEnabled(def.enabled);
+    if (def.backColour) {
+        SetWidgetBackColour(*widget, *def.backColour);
+    }
+    if (def.foreColour) {
+        SetWidgetForeColour(*widget, *def.foreColour);
+    }
+    if (!def.visible) {
+        widget->hide();
+    }
+    return widget;
+}
+
+void FormWindow::SetTabOrder(const std::vector<ControlDef>& controls) {
+    std::vector<std::pair<int, QWidget*>> order;
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        if (TakesFocus(controls[i].kind) && slots_[i].widget != nullptr) {
+            order.emplace_back(controls[i].tab, slots_[i].widget);
+        } else if (slots_[i].widget != nullptr && slots_[i].grid == nullptr) {
+            // Labels and pictures have a place in the order but never the focus.
+            slots_[i].widget->setFocusPolicy(Qt::NoFocus);
+        }
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        QWidget::setTabOrder(order[i - 1].second, order[i].second);
+    }
+    firstFocus_ = order.empty() ? nullptr : order.front().second;
+}
+
+int FormWindow::MenuHeight(int width) const {
+    if (menuBar_ == nullptr) {
+        return 0;
+    }
+    const int height = menuBar_->heightForWidth(width);
+    return height > 0 ? height : menuBar_->sizeHint().height();
+}
+
+void FormWindow::SetClientSize(QSize size) {
+    const QSize outer(size.width(), size.height() + MenuHeight(size.width()));
+    if (fixedSize_) {
+        setFixedSize(outer);
+    } else {
+        resize(outer);
+    }
+    // A hidden window gets no resize event until it is shown; lay out now so
+    // that sizes read back at once.
+    LayOut();
+}
+
+QSize FormWindow::ClientSize() const {
+    return client_->size();
+}
+
+void FormWindow::Place(const Placement& placement) {
+    // The client area's corner goes where the layout says; the menu bar sits
+    // above it. Keep the menu bar on the screen's usable area.
+    QRect frame(TwipsToPixels(placement.x), TwipsToPixels(placement.y) - MenuHeight(width()),
+                width(), height());
+    if (const QScreen* where = screen(); where != nullptr) {
+        const QRect usable = where->availableGeometry();
+        frame.moveLeft(std::max(frame.left(), usable.left()));
+        frame.moveTop(std::max(frame.top(), usable.top()));
+    }
+    setGeometry(frame);
+}
+
+void FormWindow::LayOut() {
+    const int menuHeight = MenuHeight(width());
+    if (menuBar_ != nullptr) {
+        menuBar_->setGeometry(0, 0, width(), menuHeight);
+    }
+    client_->setGeometry(0, menuHeight, width(), height() - menuHeight);
+}
+
+void FormWindow::ApplyProgramIcon(const QIcon& icon) {
+    if (!icon.isNull()) {
+        setWindowIcon(icon);
+    }
+}
+
+void FormWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    LayOut();
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (form_ != nullptr) {
+        form_->Closed();
+    }
+}
+
+void FormWindow::keyPressEvent(QKeyEvent* event) {
+    // Enter presses the focused command button, or else the default button;
+    // Escape presses the cancel button. Keys that a control uses never get here.
+    QPushButton* target = nullptr;
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        target = qobject_cast<QPushButton*>(focusWidget());
+        if (target == nullptr) {
+            target = defaultButton_;
+        }
+        break;
+    case Qt::Key_Escape:
+        target = cancelButton_;
+        break;
+    default:
+        break;
+    }
+    if (target != nullptr && target->isVisibleTo(this) && target->isEnabled()) {
+        event->accept();
+        target->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void FormWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (focusWidget() == nullptr && firstFocus_ != nullptr) {
+        firstFocus_->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void FormWindow::Detach() {
+    form_ = nullptr;
+    for (ControlSlot& slot : slots_) {
+        if (slot.timer != nullptr) {
+            slot.timer->stop();
+        }
+    }
+}
+
+bool FormWindow::Attached() const {
+    return form_ != nullptr && !toolkit_.ended;
+}
+
+void FormWindow::RaiseClick(const ControlDef& def) {
+    if (Attached() && form_->handlers.click) {
+        form_->handlers.click(def.name, def.index);
+    }
+}
+
+void FormWindow::RaiseMouse(bool down, const ControlDef& def, int button, int shift, float x,
+                            float y) {
+    if (!Attached()) {
+        return;
+    }
+    const auto& handler = down ? form_->handlers.mouseDown : form_->handlers.mouseUp;
+    if (handler) {
+        handler(def.name, def.index, button, shift, x, y);
+    }
+}
+
+void FormWindow::RaiseMenu(std::string_view item) {
+    if (Attached() && form_->handlers.menu) {
+        form_->handlers.menu(item);
+    }
+}
+
+void FormWindow::RaiseTimer(std::string_view timer) {
+    if (Attached() && form_->handlers.timer) {
+        form_->handlers.timer(timer);
+    }
+}
+
+void FormWindow::ClearOtherRadios(const QWidget* selected) {
+    for (QRadioButton* radio : radios_) {
+        if (radio != selected) {
+            radio->setChecked(false);
+        }
+    }
+}
+
+} // namespace tessaline::ui::detail

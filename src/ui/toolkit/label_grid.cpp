@@ -1,0 +1,194 @@
+#include "ui/toolkit/label_grid.h"
+
+#include "ui/toolkit/form_window.h"
+#include "ui/toolkit/units.h"
+#include "ui/toolkit/widgets.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace tessaline::ui::detail {
+
+LabelGrid::LabelGrid(QWidget* parent, FormWindow& window, std::vector<const ControlDef*> items)
+    : QWidget(parent), window_(window) {
+    std::stable_sort(items.begin(), items.end(),
+                     [](const ControlDef* a, const ControlDef* b) { return a->index < b->index; });
+    QRect bounds;
+    for (const ControlDef* def : items) {
+        bounds |= TwipsToPixels(def->left, def->top, def->width, def->height);
+    }
+    firstIndex_ = items.empty() ? 0 : items.front()->index;
+    cellOfIndex_.assign(items.empty() ? 0 : items.back()->index - firstIndex_ + 1, -1);
+    cells_.reserve(items.size());
+    for (const ControlDef* def : items) {
+        Cell cell;
+        cell.def = def;
+        cell.rect = TwipsToPixels(def->left, def->top, def->width, def->height)
+                        .translated(-bounds.topLeft());
+        cell.caption =
+            QString::fromUtf8(def->caption.data(), static_cast<int>(def->caption.size()));
+        cell.back = def->backColour;
+        cell.fore = def->foreColour;
+        cell.visible = def->visible;
+        cell.border = def->border;
+        cell.align =
+            def->align == TextAlign::Centre ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignTop;
+        const QFont font = DialogFont(def->font);
+        const auto known = std::find(fonts_.begin(), fonts_.end(), font);
+        cell.font = static_cast<int>(known - fonts_.begin());
+        if (known == fonts_.end()) {
+            fonts_.push_back(font);
+        }
+        cellOfIndex_[static_cast<std::size_t>(def->index - firstIndex_)] =
+            static_cast<int>(cells_.size());
+        cells_.push_back(std::move(cell));
+    }
+    setGeometry(bounds);
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+    setFocusPolicy(Qt::NoFocus);
+    if (!items.empty()) {
+        setAccessibleName(QString::fromUtf8(items.front()->name.data(),
+                                            static_cast<int>(items.front()->name.size())));
+    }
+}
+
+int LabelGrid::CellOf(int index) const {
+    const int offset = index - firstIndex_;
+    if (offset < 0 || offset >= static_cast<int>(cellOfIndex_.size())) {
+        return -1;
+    }
+    return cellOfIndex_[static_cast<std::size_t>(offset)];
+}
+
+void LabelGrid::SetCaption(int cell, const QString& caption) {
+    Cell& target = cells_[Pos(cell)];
+    if (target.caption != caption) {
+        target.caption = caption;
+        Invalidate(target.rect);
+    }
+}
+
+void LabelGrid::SetBackColour(int cell, Colour colour) {
+    Cell& target = cells_[Pos(cell)];
+    if (target.back != colour) {
+        target.back = colour;
+        Invalidate(target.rect);
+    }
+}
+
+Colour LabelGrid::BackColour(int cell) const {
+    return cells_[Pos(cell)].back.value_or(SystemButtonFace);
+}
+
+void LabelGrid::SetVisible(int cell, bool visible) {
+    Cell& target = cells_[Pos(cell)];
+    if (target.visible != visible) {
+        target.visible = visible;
+        Invalidate(target.rect);
+    }
+}
+
+void LabelGrid::SetEnabled(int cell, bool enabled) {
+    Cell& target = cells_[Pos(cell)];
+    if (target.enabled != enabled) {
+        target.enabled = enabled;
+        Invalidate(target.rect);
+    }
+}
+
+void LabelGrid::SetAccessibleText(int cell, const QString& text) {
+    cells_[Pos(cell)].accessible = text;
+}
+
+namespace {
+// Pixel x covers [x, x + 1): a cell 17 wide at 0 ends before 17.
+bool Covers(const QRect& rect, QPointF point) {
+    return point.x() >= rect.x() && point.x() < rect.x() + rect.width() && point.y() >= rect.y() &&
+           point.y() < rect.y() + rect.height();
+}
+} // namespace
+
+int LabelGrid::CellAt(QPointF point) const {
+    for (auto cell = cells_.rbegin(); cell != cells_.rend(); ++cell) {
+        if (cell->visible && cell->enabled && Covers(cell->rect, point)) {
+            return static_cast<int>(cells_.rend() - cell) - 1;
+        }
+    }
+    return -1;
+}
+
+void LabelGrid::Invalidate(const QRect& rect) {
+    // One growing rectangle keeps the widget's pending region a single
+    // rectangle, so that a whole-board redraw costs one cheap paint request.
+    dirty_ |= rect;
+    update(dirty_);
+}
+
+void LabelGrid::paintEvent(QPaintEvent* event) {
+    ++paints_;
+    dirty_ = QRect();
+    QPainter painter(this);
+    const QRect clip = event->rect();
+    const QPalette& colours = palette();
+    int font = -1;
+    for (const Cell& cell : cells_) {
+        if (!cell.visible || !cell.rect.intersects(clip)) {
+            continue;
+        }
+        if (cell.back) {
+            painter.fillRect(cell.rect, ToQColor(*cell.back, colours));
+        }
+        const QColor fore = !cell.enabled ? colours.color(QPalette::Disabled, QPalette::WindowText)
+                            : cell.fore   ? ToQColor(*cell.fore, colours)
+                                          : colours.color(QPalette::WindowText);
+        QRect inside = cell.rect;
+        if (cell.border) {
+            painter.setPen(fore);
+            painter.drawRect(cell.rect.adjusted(0, 0, -1, -1));
+            inside.adjust(1, 1, -1, -1);
+        }
+        if (!cell.caption.isEmpty()) {
+            if (cell.font != font) {
+                font = cell.font;
+                painter.setFont(fonts_[Pos(font)]);
+            }
+            painter.setPen(fore);
+            painter.drawText(inside, cell.align, cell.caption);
+        }
+    }
+}
+
+void LabelGrid::mousePressEvent(QMouseEvent* event) {
+    // While a button is held the cell that took the first press keeps the
+    // mouse, as a label of its own would.
+    const int cell = captured_ >= 0 ? captured_ : CellAt(event->position());
+    if (cell < 0) {
+        event->ignore();
+        return;
+    }
+    captured_ = cell;
+    Report(true, cell, event);
+}
+
+void LabelGrid::mouseReleaseEvent(QMouseEvent* event) {
+    const int cell = captured_;
+    if (event->buttons() == Qt::NoButton) {
+        captured_ = -1;
+    }
+    if (cell >= 0) {
+        Report(false, cell, event);
+    }
+}
+
+void LabelGrid::Report(bool down, int cell, QMouseEvent* event) {
+    const Cell& target = cells_[Pos(cell)];
+    const QPointF at = (event->position() - target.rect.topLeft()) * TwipsPerPixel;
+    window_.RaiseMouse(down, *target.def, ButtonCode(event->button()),
+                       ShiftState(event->modifiers()), static_cast<float>(at.x()),
+                       static_cast<float>(at.y()));
+}
+
+} // namespace tessaline::ui::detail

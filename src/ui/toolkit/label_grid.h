@@ -1,0 +1,86 @@
+#pragma once
+// A large control array of labels (the board's squares) drawn by one widget.
+// Nine hundred label widgets take several times longer to recolour than one
+// widget that paints every cell itself, and a redraw of the whole board must
+// fit well inside one frame. Each cell still behaves as a label of its own:
+// caption, back colour, visibility and mouse events per index.
+//
+// Cells may overlap (the squares do, by one pixel, so that neighbouring
+// borders share a line). They are stacked in index order: a higher index lies
+// on top, is painted later and takes the mouse where two cells overlap.
+
+#include "ui/toolkit/definition.h"
+
+#include <QFont>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+
+#include <optional>
+#include <vector>
+
+namespace tessaline::ui::detail {
+
+class FormWindow;
+
+class LabelGrid final : public QWidget {
+  public:
+    // `items` are the array's labels, all of one name; positions in client pixels.
+    LabelGrid(QWidget* parent, FormWindow& window, std::vector<const ControlDef*> items);
+
+    // The cell of an array index, -1 if the array has no such item.
+    int CellOf(int index) const;
+
+    void SetCaption(int cell, const QString& caption);
+    QString Caption(int cell) const { return cells_[Pos(cell)].caption; }
+    void SetBackColour(int cell, Colour colour);
+    Colour BackColour(int cell) const;
+    void SetVisible(int cell, bool visible);
+    bool IsVisible(int cell) const { return cells_[Pos(cell)].visible; }
+    void SetEnabled(int cell, bool enabled);
+    bool IsEnabled(int cell) const { return cells_[Pos(cell)].enabled; }
+    void SetAccessibleText(int cell, const QString& text);
+    QString AccessibleText(int cell) const { return cells_[Pos(cell)].accessible; }
+
+    // The cell's rectangle in this widget's coordinates.
+    QRect CellRect(int cell) const { return cells_[Pos(cell)].rect; }
+    // The topmost visible, enabled cell under a point, -1 if none.
+    int CellAt(QPointF point) const;
+
+    int PaintCount() const { return paints_; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    struct Cell {
+        const ControlDef* def = nullptr;
+        QRect rect;
+        QString caption;
+        std::optional<Colour> back; // empty: the window shows through
+        std::optional<Colour> fore; // empty: the palette's label text colour
+        bool visible = true;
+        bool enabled = true;
+        bool border = false;
+        int font = 0;  // into fonts_
+        int align = 0; // Qt alignment flags
+        QString accessible;
+    };
+
+    static std::size_t Pos(int cell) { return static_cast<std::size_t>(cell); }
+    void Invalidate(const QRect& rect);
+    void Report(bool down, int cell, QMouseEvent* event);
+
+    FormWindow& window_;
+    std::vector<Cell> cells_; // in index order
+    std::vector<QFont> fonts_;
+    int firstIndex_ = 0;
+    std::vector<int> cellOfIndex_; // array index - firstIndex_ -> cell, -1 for a gap
+    int captured_ = -1;            // the cell that took the press the buttons are held from
+    QRect dirty_;                  // changed since the last paint
+    int paints_ = 0;
+};
+
+} // namespace tessaline::ui::detail

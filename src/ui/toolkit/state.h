@@ -1,0 +1,116 @@
+#pragma once
+// What the toolkit keeps about each window, whether or not it exists at the
+// moment. Private to the toolkit.
+
+#include "ui/toolkit/toolkit.h"
+
+#include <QIcon>
+#include <QPointer>
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+class QPainter;
+class QRectF;
+class QTimer;
+class QWidget;
+
+namespace tessaline::ui::detail {
+
+class FormWindow;
+class LabelGrid;
+
+using PicturePainter = std::function<void(QPainter&, Picture, const QRectF&)>;
+
+// Orders (name, index) pairs whatever string type holds the name, so that a
+// lookup by string_view allocates nothing.
+struct NameIndexLess {
+    using is_transparent = void;
+    template <class L, class R> bool operator()(const L& left, const R& right) const {
+        const int order = std::string_view(left.first).compare(std::string_view(right.first));
+        return order < 0 || (order == 0 && left.second < right.second);
+    }
+};
+
+template <class T> using ByNameIndex = std::map<std::pair<std::string, int>, T, NameIndexLess>;
+
+// A copy of a definition that owns its texts, so that callers may build
+// definitions from temporary strings.
+class StoredDef {
+  public:
+    explicit StoredDef(const FormDef& def);
+    StoredDef(const StoredDef&) = delete;
+    StoredDef& operator=(const StoredDef&) = delete;
+    const FormDef& Def() const { return def_; }
+
+  private:
+    std::string_view Keep(std::string_view text);
+    void KeepMenus(std::vector<MenuDef>& menus);
+    std::deque<std::string> texts_; // a deque never moves what it holds
+    FormDef def_;
+};
+
+// One control of a live window.
+struct ControlSlot {
+    const ControlDef* def = nullptr;
+    QWidget* widget = nullptr; // the control's widget, or the grid that paints it
+    LabelGrid* grid = nullptr; // set for an item of a painted label array
+    int cell = -1;
+    QTimer* timer = nullptr;
+    bool timerEnabled = false;
+    std::optional<Colour> back; // the last back colour set on a widget
+};
+
+struct ToolkitState;
+
+struct FormState {
+    FormState(ToolkitState& owner, const FormDef& def, FormHandlers eventHandlers);
+    ~FormState();
+    FormState(const FormState&) = delete;
+    FormState& operator=(const FormState&) = delete;
+
+    const FormDef& Def() const { return stored.Def(); }
+    // The window, created hidden (load handler included) if it does not exist;
+    // nullptr once the program has ended.
+    FormWindow* Live();
+    // The player closed the window through its title bar.
+    void Closed();
+    Control& Handle(std::string_view name, int index);
+
+    ToolkitState& toolkit;
+    StoredDef stored;
+    FormHandlers handlers;
+    Form handle;
+    FormWindow* window = nullptr;
+    unsigned generation = 0; // counts the windows created, so handles notice a new one
+    ByNameIndex<std::unique_ptr<Control>> controls;
+};
+
+struct ToolkitState {
+    ToolkitState();
+    ~ToolkitState();
+    ToolkitState(const ToolkitState&) = delete;
+    ToolkitState& operator=(const ToolkitState&) = delete;
+
+    FormState& Find(std::string_view name);
+    // Close the live window of a form at once; no handler runs.
+    void Destroy(FormState& form);
+    void EndProgram();
+
+    std::map<std::string, std::unique_ptr<FormState>, std::less<>> forms;
+    std::string mainForm;
+    int beeps = 0;
+    bool ended = false;
+    PicturePainter picturePainter;
+    QIcon programIcon;
+    std::vector<QPointer<QWidget>> closing; // closed windows waiting to be deleted
+};
+
+} // namespace tessaline::ui::detail

@@ -1,0 +1,286 @@
+#include "ui/toolkit/toolkit.h"
+
+#include "ui/toolkit/form_window.h"
+#include "ui/toolkit/state.h"
+#include "ui/toolkit/units.h"
+
+#include <QApplication>
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace tessaline::ui {
+
+namespace {
+
+std::string Describe(std::string_view name, int index) {
+    std::string text(name);
+    if (index >= 0) {
+        text += '(';
+        text += std::to_string(index);
+        text += ')';
+    }
+    return text;
+}
+
+} // namespace
+
+namespace detail {
+
+StoredDef::StoredDef(const FormDef& def) : def_(def) {
+    def_.name = Keep(def.name);
+    def_.caption = Keep(def.caption);
+    for (ControlDef& control : def_.controls) {
+        control.name = Keep(control.name);
+        control.caption = Keep(control.caption);
+    }
+    KeepMenus(def_.menus);
+}
+
+std::string_view StoredDef::Keep(std::string_view text) {
+    return texts_.emplace_back(text);
+}
+
+void StoredDef::KeepMenus(std::vector<MenuDef>& menus) {
+    for (MenuDef& menu : menus) {
+        menu.name = Keep(menu.name);
+        menu.caption = Keep(menu.caption);
+        KeepMenus(menu.items);
+    }
+}
+
+FormState::FormState(ToolkitState& owner, const FormDef& def, FormHandlers eventHandlers)
+    : toolkit(owner), stored(def), handlers(std::move(eventHandlers)), handle(*this) {
+    ByNameIndex<bool> seen;
+    for (const ControlDef& control : Def().controls) {
+        if (!seen.emplace(std::pair{std::string(control.name), control.index}, true).second) {
+            throw std::invalid_argument("window " + std::string(Def().name) +
+                                        " defines the control " +
+                                        Describe(control.name, control.index) + " twice");
+        }
+    }
+}
+
+FormState::~FormState() = default;
+
+FormWindow* FormState::Live() {
+    if (toolkit.ended) {
+        return nullptr;
+    }
+    if (window == nullptr) {
+        window = new FormWindow(*this);
+        ++generation;
+        if (handlers.load) {
+            handlers.load();
+        }
+    }
+    return window;
+}
+
+void FormState::Closed() {
+    if (Def().name == toolkit.mainForm) {
+        toolkit.EndProgram();
+    } else {
+        toolkit.Destroy(*this);
+    }
+}
+
+Control& FormState::Handle(std::string_view name, int index) {
+    const auto known = controls.find(std::pair{name, index});
+    if (known != controls.end()) {
+        return *known->second;
+    }
+    for (const ControlDef& def : Def().controls) {
+        if (def.name == name && def.index == index) {
+            auto control =
+                std::unique_ptr<Control>(new Control(*this, std::string(name), index, def.kind));
+            Control& result = *control;
+            controls.emplace(std::pair{std::string(name), index}, std::move(control));
+            return result;
+        }
+    }
+    throw std::invalid_argument("window " + std::string(Def().name) + " has no control " +
+                                Describe(name, index));
+}
+
+ToolkitState::ToolkitState() {
+    // The program ends when its main window closes, and only then.
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+ToolkitState::~ToolkitState() {
+    for (auto& [name, form] : forms) {
+        delete form->window;
+        form->window = nullptr;
+    }
+    for (const QPointer<QWidget>& window : closing) {
+        delete window.data();
+    }
+}
+
+FormState& ToolkitState::Find(std::string_view name) {
+    const auto found = forms.find(name);
+    if (found == forms.end()) {
+        throw std::invalid_argument("no window is defined as " + std::string(name));
+    }
+    return *found->second;
+}
+
+void ToolkitState::Destroy(FormState& form) {
+    FormWindow* window = form.window;
+    if (window == nullptr) {
+        return;
+    }
+    form.window = nullptr;
+    window->Detach();
+    window->hide();
+    // The window may be in the middle of one of its own events.
+    window->deleteLater();
+    closing.emplace_back(window);
+}
+
+void ToolkitState::EndProgram() {
+    if (ended) {
+        return;
+    }
+    ended = true;
+    for (auto& [name, form] : forms) {
+        Destroy(*form);
+    }
+    QCoreApplication::exit(0);
+}
+
+} // namespace detail
+
+Form::~Form() = default;
+
+std::string_view Form::Name() const {
+    return state_.Def().name;
+}
+
+bool Form::Exists() const {
+    return state_.window != nullptr;
+}
+
+void Form::Load() {
+    state_.Live();
+}
+
+void Form::Show() {
+    detail::FormWindow* window = state_.Live();
+    if (window == nullptr) {
+        return;
+    }
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void Form::Hide() {
+    if (detail::FormWindow* window = state_.Live(); window != nullptr) {
+        window->hide();
+    }
+}
+
+bool Form::IsShown() {
+    detail::FormWindow* window = state_.Live();
+    return window != nullptr && window->isVisible();
+}
+
+void Form::SetClientSize(int width, int height) {
+    if (detail::FormWindow* window = state_.Live(); window != nullptr) {
+        window->SetClientSize(QSize(detail::TwipsToPixels(width), detail::TwipsToPixels(height)));
+    }
+}
+
+int Form::ClientWidth() {
+    detail::FormWindow* window = state_.Live();
+    return window == nullptr ? 0 : detail::PixelsToTwips(window->ClientSize().width());
+}
+
+int Form::ClientHeight() {
+    detail::FormWindow* window = state_.Live();
+    return window == nullptr ? 0 : detail::PixelsToTwips(window->ClientSize().height());
+}
+
+namespace {
+// The frame of the desktop the layouts were drawn for: borders of 95 twips
+// across in all, title bar and borders of 375 twips down.
+constexpr int ClassicFrameWidth = 95;
+constexpr int ClassicFrameHeight = 375;
+} // namespace
+
+void Form::SetOuterSize(int width, int height) {
+    SetClientSize(std::max(width - ClassicFrameWidth, 0), std::max(height - ClassicFrameHeight, 0));
+}
+
+void Form::SetOuterWidth(int width) {
+    const int height = ClientHeight();
+    SetClientSize(std::max(width - ClassicFrameWidth, 0), height);
+}
+
+void Form::SetOuterHeight(int height) {
+    const int width = ClientWidth();
+    SetClientSize(width, std::max(height - ClassicFrameHeight, 0));
+}
+
+Control& Form::operator()(std::string_view name, int index) {
+    return state_.Handle(name, index);
+}
+
+// Toolkit
+
+Toolkit::Toolkit() : state_(std::make_unique<detail::ToolkitState>()) {}
+
+Toolkit::~Toolkit() = default;
+
+void Toolkit::Define(const FormDef& def, FormHandlers handlers) {
+    if (state_->forms.find(def.name) != state_->forms.end()) {
+        throw std::invalid_argument("the window " + std::string(def.name) + " is defined twice");
+    }
+    auto form = std::make_unique<detail::FormState>(*state_, def, std::move(handlers));
+    const std::string name(form->Def().name);
+    state_->forms.emplace(name, std::move(form));
+    if (state_->mainForm.empty()) {
+        state_->mainForm = name;
+    }
+}
+
+void Toolkit::SetMainForm(std::string_view name) {
+    state_->mainForm = std::string(state_->Find(name).Def().name);
+}
+
+Form& Toolkit::operator[](std::string_view name) {
+    return state_->Find(name).handle;
+}
+
+Form& Toolkit::Touch(std::string_view name) {
+    Form& form = (*this)[name];
+    form.Load();
+    return form;
+}
+
+bool Toolkit::Exists(std::string_view name) const {
+    const auto found = state_->forms.find(name);
+    return found != state_->forms.end() && found->second->window != nullptr;
+}
+
+void Toolkit::Beep() {
+    ++state_->beeps;
+    QApplication::beep();
+}
+
+int Toolkit::BeepCount() const {
+    return state_->beeps;
+}
+
+void Toolkit::EndProgram() {
+    state_->EndProgram();
+}
+
+bool Toolkit::Ended() const {
+    return state_->ended;
+}
+
+} // namespace tessaline::ui

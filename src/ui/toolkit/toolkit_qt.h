@@ -1,0 +1,45 @@
+#pragma once
+// The toolkit's Qt side, for the application's start-up, screenshots and
+// window tests. Behaviour code uses toolkit.h only.
+
+#include "ui/toolkit/toolkit.h"
+
+#include <QIcon>
+#include <QImage>
+#include <QRect>
+#include <QString>
+
+#include <functional>
+
+class QPainter;
+class QRectF;
+class QWidget;
+
+namespace tessaline::ui {
+
+// How picture boxes draw their picture into a rectangle of the box.
+using PicturePainter = std::function<void(QPainter&, Picture, const QRectF&)>;
+void SetPicturePainter(Toolkit& toolkit, PicturePainter painter);
+// The icon of the windows whose definition asks for the program icon.
+void SetProgramIcon(Toolkit& toolkit, const QIcon& icon);
+
+// The top-level widget, nullptr if the window does not exist; creates nothing.
+QWidget* WindowWidget(Form& form);
+// The client area, below the menu bar; creates the window if needed.
+QWidget* ClientWidget(Form& form);
+// The widget that shows a control (for an item of a painted label array, the
+// widget that paints the whole array) and the control's rectangle in that
+// widget's coordinates. Creates the window if needed; nullptr and an empty
+// rectangle for a timer.
+QWidget* ControlWidget(Control& control);
+QRect ControlRect(Control& control);
+// How often a painted label array has been painted; -1 for any other control.
+int PaintCount(Control& control);
+// What a painted label array's item announces to assistive technology.
+QString AccessibleText(Control& control);
+
+// The window as it looks, menu bar and client area, rendered offscreen.
+QImage Grab(Form& form);
+bool SaveScreenshot(Form& form, const QString& path);
+
+} // namespace tessaline::ui

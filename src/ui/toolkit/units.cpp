@@ -1,0 +1,86 @@
+#include "ui/toolkit/units.h"
+
+#include <QApplication>
+#include <QFontMetricsF>
+
+namespace tessaline::ui::detail {
+
+int TwipsToPixels(int twips) {
+    // Round half away from zero; layouts are multiples of 15 almost everywhere.
+    const int half = TwipsPerPixel / 2;
+    return twips >= 0 ? (twips + half) / TwipsPerPixel : -((-twips + half) / TwipsPerPixel);
+}
+
+int PixelsToTwips(int pixels) {
+    return pixels * TwipsPerPixel;
+}
+
+QRect TwipsToPixels(int left, int top, int width, int height) {
+    const int x = TwipsToPixels(left);
+    const int y = TwipsToPixels(top);
+    return {x, y, TwipsToPixels(left + width) - x, TwipsToPixels(top + height) - y};
+}
+
+bool IsSystemColour(Colour colour) {
+    return (colour & 0x80000000U) != 0;
+}
+
+QPalette::ColorRole SystemRole(Colour colour) {
+    switch (colour) {
+    case SystemWindowBackground:
+        return QPalette::Base;
+    case SystemWindowText:
+        return QPalette::Text;
+    case SystemButtonFace:
+        return QPalette::Button;
+    case SystemButtonText:
+        return QPalette::ButtonText;
+    default:
+        // Any other system colour: the button face, on which everything stands.
+        return QPalette::Button;
+    }
+}
+
+QColor ToQColor(Colour colour, const QPalette& palette) {
+    if (IsSystemColour(colour)) {
+        return palette.color(SystemRole(colour));
+    }
+    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                  static_cast<int>((colour >> 16) & 0xFF));
+}
+
+namespace {
+
+// The layouts give each caption the room it took in the old dialog font, in
+// which this sentence was about 220 pixels wide at 8 points. Most desktop UI
+// fonts are wider; they are set smaller in proportion, so that "% Of Board As
+// Orange" keeps to one line of its label. A narrower font keeps its size.
+constexpr double SampleRoom = 220.0;
+
+double FontScale(const QFont& desktop) {
+    static QString family;
+    static double scale = 1.0;
+    if (family != desktop.family() || family.isEmpty()) {
+        QFont probe = desktop;
+        probe.setPointSizeF(8.0);
+        probe.setBold(false);
+        const double width = QFontMetricsF(probe).horizontalAdvance(
+            QStringLiteral("The quick brown fox jumps over the lazy dog"));
+        family = desktop.family();
+        scale = width > SampleRoom ? SampleRoom / width : 1.0;
+    }
+    return scale;
+}
+
+} // namespace
+
+QFont DialogFont(const FontDef& font) {
+    // The old dialog font does not exist here: the desktop's UI font stands in,
+    // at the layout's point sizes scaled to the room the layouts give text.
+    QFont result = QApplication::font();
+    result.setPointSizeF(font.points * FontScale(result));
+    result.setBold(font.bold);
+    return result;
+}
+
+} // namespace tessaline::ui::detail

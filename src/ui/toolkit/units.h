@@ -1,0 +1,32 @@
+#pragma once
+// The one place where the layout's units meet the desktop's: twips become
+// logical pixels, colour values become colours of the current palette, and the
+// layout's fonts become the desktop's own UI font.
+
+#include "ui/toolkit/definition.h"
+
+#include <QColor>
+#include <QFont>
+#include <QPalette>
+#include <QRect>
+
+namespace tessaline::ui::detail {
+
+// 15 twips make one logical pixel; Qt scales logical pixels on dense screens.
+inline constexpr int TwipsPerPixel = 15;
+
+int TwipsToPixels(int twips);
+int PixelsToTwips(int pixels);
+// Each edge rounded on its own, so that shapes that share an edge in twips
+// share it in pixels too.
+QRect TwipsToPixels(int left, int top, int width, int height);
+
+bool IsSystemColour(Colour colour);
+// The palette role a system colour stands for.
+QPalette::ColorRole SystemRole(Colour colour);
+QColor ToQColor(Colour colour, const QPalette& palette);
+
+// The desktop's default UI font at the point size and weight the layout gives.
+QFont DialogFont(const FontDef& font);
+
+} // namespace tessaline::ui::detail

@@ -1,0 +1,101 @@
+#include "ui/toolkit/widgets.h"
+
+#include "ui/toolkit/form_window.h"
+#include "ui/toolkit/toolkit.h"
+#include "ui/toolkit/units.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace tessaline::ui::detail {
+
+int ButtonCode(Qt::MouseButton button) {
+    // Left, right and middle already carry the codes 1, 2 and 4; the others
+    // pass with Qt's own codes.
+    return static_cast<int>(button);
+}
+
+int ShiftState(Qt::KeyboardModifiers modifiers) {
+    int state = 0;
+    if (modifiers & Qt::ShiftModifier) {
+        state |= ShiftMask;
+    }
+    if (modifiers & Qt::ControlModifier) {
+        state |= CtrlMask;
+    }
+    if (modifiers & Qt::AltModifier) {
+        state |= AltMask;
+    }
+    return state;
+}
+
+void SetWidgetBackColour(QWidget& widget, Colour colour) {
+    // System colours never map to the Window role, so a fixed colour kept
+    // there cannot shadow one of them later.
+    widget.setAutoFillBackground(true);
+    if (IsSystemColour(colour)) {
+        widget.setBackgroundRole(SystemRole(colour));
+        return;
+    }
+    QPalette colours = widget.palette();
+    colours.setColor(QPalette::Window, ToQColor(colour, colours));
+    widget.setPalette(colours);
+    widget.setBackgroundRole(QPalette::Window);
+}
+
+void SetWidgetForeColour(QWidget& widget, Colour colour) {
+    if (IsSystemColour(colour)) {
+        widget.setForegroundRole(SystemRole(colour));
+        return;
+    }
+    QPalette colours = widget.palette();
+    colours.setColor(QPalette::WindowText, ToQColor(colour, colours));
+    widget.setPalette(colours);
+    widget.setForegroundRole(QPalette::WindowText);
+}
+
+LabelWidget::LabelWidget(QWidget* parent, FormWindow& window, const ControlDef& def)
+    : QLabel(parent), window_(window), def_(def) {}
+
+void LabelWidget::mousePressEvent(QMouseEvent* event) {
+    Report(true, event);
+}
+
+void LabelWidget::mouseReleaseEvent(QMouseEvent* event) {
+    Report(false, event);
+}
+
+void LabelWidget::Report(bool down, QMouseEvent* event) {
+    const QPointF at = event->position() * TwipsPerPixel;
+    window_.RaiseMouse(down, def_, ButtonCode(event->button()), ShiftState(event->modifiers()),
+                       static_cast<float>(at.x()), static_cast<float>(at.y()));
+}
+
+PictureWidget::PictureWidget(QWidget* parent, FormWindow& window, const ControlDef& def)
+    : QWidget(parent), window_(window), def_(def) {}
+
+void PictureWidget::paintEvent(QPaintEvent*) {
+    const PicturePainter& paint = window_.Toolkit().picturePainter;
+    if (paint && def_.picture != Picture::None) {
+        QPainter painter(this);
+        paint(painter, def_.picture, QRectF(rect()));
+    }
+}
+
+void PictureWidget::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+void PictureWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        window_.RaiseClick(def_);
+    }
+}
+
+void RadioWidget::nextCheckState() {
+    if (!isChecked()) {
+        setChecked(true);
+    }
+}
+
+} // namespace tessaline::ui::detail

@@ -1,0 +1,64 @@
+#pragma once
+// The few widgets whose behaviour the stock ones do not give.
+
+#include "ui/toolkit/definition.h"
+
+#include <QLabel>
+#include <QRadioButton>
+#include <QWidget>
+
+class QMouseEvent;
+
+namespace tessaline::ui::detail {
+
+class FormWindow;
+
+int ButtonCode(Qt::MouseButton button);
+int ShiftState(Qt::KeyboardModifiers modifiers);
+
+// Colours of a widget: a system colour follows the palette as the desktop
+// changes it; any other colour is fixed.
+void SetWidgetBackColour(QWidget& widget, Colour colour);
+void SetWidgetForeColour(QWidget& widget, Colour colour);
+
+// A label that reports mouse presses and releases in twips.
+class LabelWidget final : public QLabel {
+  public:
+    LabelWidget(QWidget* parent, FormWindow& window, const ControlDef& def);
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    void Report(bool down, QMouseEvent* event);
+    FormWindow& window_;
+    const ControlDef& def_;
+};
+
+// A box that shows one of the program's pictures and takes clicks.
+class PictureWidget final : public QWidget {
+  public:
+    PictureWidget(QWidget* parent, FormWindow& window, const ControlDef& def);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    FormWindow& window_;
+    const ControlDef& def_;
+};
+
+// A radio button that a click selects but never clears; the window keeps the
+// group exclusive, so that the program may also clear every button of it.
+class RadioWidget final : public QRadioButton {
+  public:
+    using QRadioButton::QRadioButton;
+
+  protected:
+    void nextCheckState() override;
+};
+
+} // namespace tessaline::ui::detail

@@ -1,0 +1,153 @@
+#pragma once
+// Small window definitions and an event recorder shared by the toolkit tests.
+
+#include "ui/toolkit/toolkit.h"
+
+#include <QRegularExpression>
+#include <QTest>
+#include <QWidget>
+#include <QWindow>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace tessaline::ui::test {
+
+// Any Qt warning fails the test, except the offscreen platform's notices that
+// it cannot pass on size hints, raise a window or grab the keyboard.
+inline void FailOnUnexpectedWarnings() {
+    QTest::failOnWarning(QRegularExpression(
+        QStringLiteral("^(?!This plugin does not support "
+                       "(propagateSizeHints\\(\\)|raise\\(\\)|grabbing the keyboard)$).*")));
+}
+
+// Where the player clicks a check box or radio button: on its indicator, which
+// short captions leave well left of the widget's centre.
+inline QPoint OnIndicator(const QWidget* widget) {
+    return QPoint(6, widget->height() / 2);
+}
+
+// A mouse action of the player: through the window system, so that the window
+// finds the widget under the pointer and keeps the mouse for the widget that
+// took the press. `at` is in `widget`'s coordinates.
+enum class Mouse { Press, Release, Click };
+inline void PlayerMouse(Mouse action, QWidget* widget, QPoint at,
+                        Qt::MouseButton button = Qt::LeftButton,
+                        Qt::KeyboardModifiers modifiers = {}) {
+    QWidget* top = widget->window();
+    const QPoint where = widget->mapTo(top, at);
+    switch (action) {
+    case Mouse::Press:
+        QTest::mousePress(top->windowHandle(), button, modifiers, where);
+        break;
+    case Mouse::Release:
+        QTest::mouseRelease(top->windowHandle(), button, modifiers, where);
+        break;
+    case Mouse::Click:
+        QTest::mouseClick(top->windowHandle(), button, modifiers, where);
+        break;
+    }
+}
+
+// Every event a window raises, as one readable line each.
+class Recorder {
+  public:
+    FormHandlers Handlers(std::string form) {
+        FormHandlers handlers;
+        handlers.load = [this, form] { events_.push_back(form + " load"); };
+        handlers.click = [this, form](std::string_view control, int index) {
+            events_.push_back(form + " click " + Name(control, index));
+        };
+        handlers.menu = [this, form](std::string_view item) {
+            events_.push_back(form + " menu " + std::string(item));
+        };
+        handlers.mouseDown = [this, form](std::string_view control, int index, int button,
+                                          int shift, float x, float y) {
+            events_.push_back(form + " down " + Mouse(control, index, button, shift, x, y));
+        };
+        handlers.mouseUp = [this, form](std::string_view control, int index, int button, int shift,
+                                        float x, float y) {
+            events_.push_back(form + " up " + Mouse(control, index, button, shift, x, y));
+        };
+        handlers.timer = [this, form](std::string_view timer) {
+            events_.push_back(form + " timer " + std::string(timer));
+        };
+        return handlers;
+    }
+
+    const std::vector<std::string>& Events() const { return events_; }
+    std::string Last() const { return events_.empty() ? std::string() : events_.back(); }
+    int Count(const std::string& event) const {
+        int count = 0;
+        for (const std::string& seen : events_) {
+            count += seen == event ? 1 : 0;
+        }
+        return count;
+    }
+    int Size() const { return static_cast<int>(events_.size()); }
+    void Clear() { events_.clear(); }
+
+  private:
+    static std::string Name(std::string_view control, int index) {
+        std::string name(control);
+        if (index >= 0) {
+            name += '(';
+            name += std::to_string(index);
+            name += ')';
+        }
+        return name;
+    }
+    static std::string Mouse(std::string_view control, int index, int button, int shift, float x,
+                             float y) {
+        char numbers[96];
+        std::snprintf(numbers, sizeof numbers, " button %d shift %d at %g,%g", button, shift,
+                      static_cast<double>(x), static_cast<double>(y));
+        return Name(control, index) + numbers;
+    }
+
+    std::vector<std::string> events_;
+};
+
+inline ControlDef Make(ControlKind kind, std::string_view name, int index, std::string_view caption,
+                       int left, int top, int width, int height, int tab = -1) {
+    ControlDef def;
+    def.kind = kind;
+    def.name = name;
+    def.index = index;
+    def.caption = caption;
+    def.left = left;
+    def.top = top;
+    def.width = width;
+    def.height = height;
+    def.tab = tab;
+    return def;
+}
+
+// A window like the board: 900 bordered, centred, bold squares 240 twips
+// apart and 255 wide, on the window-background colour.
+inline FormDef BoardDef() {
+    FormDef def;
+    def.name = "Board";
+    def.caption = "Board";
+    def.clientWidth = 3615;
+    def.clientHeight = 3615;
+    def.placement = Placement{2850, 2430};
+    def.border = BorderKind::FixedSingle;
+    def.minimizeButton = false;
+    def.maximizeButton = false;
+    def.programIcon = true;
+    for (int i = 0; i < 900; ++i) {
+        ControlDef square =
+            Make(ControlKind::Label, "Square", i, "", 240 * (i % 30), 240 * (i / 30), 255, 255, i);
+        square.border = true;
+        square.align = TextAlign::Centre;
+        square.font = FontDef{8.25, true};
+        square.backColour = SystemWindowBackground;
+        square.foreColour = SystemWindowText;
+        def.controls.push_back(square);
+    }
+    return def;
+}
+
+} // namespace tessaline::ui::test
