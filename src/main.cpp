@@ -1,5 +1,13 @@
+// Creates the application and the main window; the main window's load step
+// does the rest.
+
+#include "model/random.h"
+#include "ui/app/app.h"
+#include "ui/app/pictures_glue.h"
+#include "ui/toolkit/toolkit.h"
+
 #include <QApplication>
-#include <QMainWindow>
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -21,9 +29,14 @@ int main(int argc, char* argv[]) {
                              "is set); start it from a desktop session.\n");
         return 1;
     }
-    QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle("Tessaline");
-    window.show();
-    return app.exec();
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("tessaline");
+    QGuiApplication::setDesktopFileName("org.example.Tessaline");
+
+    tessaline::ClockRandom random;
+    tessaline::ui::Toolkit toolkit;
+    tessaline::ui::InstallPictures(toolkit);
+    tessaline::ui::App app(toolkit, random);
+    app.Start();
+    return QApplication::exec();
 }

@@ -1,0 +1,51 @@
+#pragma once
+// What the windows' behaviours offer one another. Each window's behaviour
+// lives in one file and registers the window with its handlers.
+
+#include "model/scan.h"
+
+namespace tessaline::ui {
+
+class App;
+
+// Board window (ui/board).
+void DefineBoard(App& app);
+// Which colours the main window's Colors Scanned boxes tick.
+ScanSet ScannedColours(App& app);
+void PaintSquare(App& app, int column, int row);
+void RefreshSquare(App& app, int column, int row);
+void SizeBoardWindow(App& app);
+void DrawBoard(App& app);
+// The window half of emptying the grid: every one of the 900 squares visible.
+void ShowAllSquares(App& app);
+
+// Main window (ui/main).
+void DefineColor(App& app);
+void InitColorWindow(App& app);
+void ShowRemaining(App& app);
+
+// Clock window (ui/dialogs).
+void DefineTime(App& app);
+void ResetSeconds(App& app);
+void ShowSeconds(App& app);
+void ShowClock(App& app);
+void SetClockRunning(App& app, bool running);
+
+// Settings dialogs and the error window (ui/dialogs).
+void DefineOptions(App& app);
+void OpenOptions(App& app);
+void DefineCustomizeBoard(App& app);
+void OpenCustomizeBoard(App& app);
+bool CustomizeBoardShown(App& app);
+void DefineErrorAZ(App& app);
+void LoadErrorWindow(App& app);
+void ShowError(App& app);
+void HideError(App& app);
+
+// Information windows (ui/info).
+void DefineRulesWindows(App& app);
+void LoadRulesWindows(App& app);
+void DefineAboutWindows(App& app);
+void DefinePlayerWin(App& app);
+
+} // namespace tessaline::ui

@@ -1,0 +1,88 @@
+// The board window: 900 squares, 30 to a row, of which BoardWidth x BoardHeight
+// are in play. Presses and releases go to the rules of play.
+
+#include "model/appearance.h"
+#include "play/clicks.h"
+#include "ui/app/app.h"
+#include "ui/app/windows.h"
+#include "ui/layouts/layouts.h"
+
+namespace tessaline::ui {
+
+namespace {
+
+Control& SquareLabel(App& app, int column, int row) {
+    return app.tk.Touch("Board")("Square", Square(column, row));
+}
+
+void RefreshSquareWith(App& app, const ScanSet& scanned, int column, int row) {
+    if (const auto caption = CaptionSquare(app.game, scanned, column, row)) {
+        SquareLabel(app, column, row).SetCaption(*caption);
+    }
+    PaintSquare(app, column, row);
+}
+
+} // namespace
+
+void DefineBoard(App& app) {
+    FormHandlers handlers;
+    handlers.mouseDown = [&app](std::string_view, int index, int button, int shift, float x,
+                                float y) {
+        Square_MouseDown(app.game, app.frontend, static_cast<Int16>(index),
+                         static_cast<Int16>(button), static_cast<Int16>(shift), x, y);
+    };
+    handlers.mouseUp = [&app](std::string_view, int index, int button, int shift, float x,
+                              float y) {
+        Square_MouseUp(app.game, app.frontend, static_cast<Int16>(index),
+                       static_cast<Int16>(button), static_cast<Int16>(shift), x, y);
+    };
+    app.tk.Define(BoardLayout(), std::move(handlers));
+}
+
+ScanSet ScannedColours(App& app) {
+    ScanSet scanned{};
+    Form& color = app.tk.Touch("Color");
+    for (Int16 code = CodeYellow; code <= CodePurple; ++code) {
+        scanned[code] = color("cbxScan", code).Value() == 1;
+    }
+    return scanned;
+}
+
+void PaintSquare(App& app, int column, int row) {
+    Control& square = SquareLabel(app, column, row);
+    square.SetVisible(true);
+    if (const auto colour = SquareBackColour(app.game.At(column, row))) {
+        square.SetBackColour(*colour);
+    }
+}
+
+void RefreshSquare(App& app, int column, int row) {
+    RefreshSquareWith(app, ScannedColours(app), column, row);
+}
+
+void SizeBoardWindow(App& app) {
+    Form& board = app.tk.Touch("Board");
+    board.SetOuterHeight(app.game.BoardHeight * 240 + 390);
+    board.SetOuterWidth(app.game.BoardWidth * 240 + 110);
+}
+
+void DrawBoard(App& app) {
+    SizeBoardWindow(app);
+    app.tk.Touch("Board").Show();
+    // The ticks cannot change during the redraw, so they are read once.
+    const ScanSet scanned = ScannedColours(app);
+    for (int row = 0; row < app.game.BoardHeight; ++row) {
+        for (int column = 0; column < app.game.BoardWidth; ++column) {
+            RefreshSquareWith(app, scanned, column, row);
+        }
+    }
+}
+
+void ShowAllSquares(App& app) {
+    Form& board = app.tk.Touch("Board");
+    for (int index = 0; index < SquareCount; ++index) {
+        board("Square", index).SetVisible(true);
+    }
+}
+
+} // namespace tessaline::ui

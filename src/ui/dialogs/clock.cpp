@@ -1,0 +1,59 @@
+// The clock window: whole seconds of the current game, one per tick of its
+// timer, which runs only while a game does.
+
+#include "model/game.h"
+#include "ui/app/app.h"
+#include "ui/app/windows.h"
+#include "ui/layouts/layouts.h"
+
+#include <limits>
+#include <string>
+
+namespace tessaline::ui {
+
+namespace {
+
+// The load step: nothing counted yet, and the timer off until a game starts.
+void InitClock(App& app) {
+    app.game.Seconds = 0;
+    Control& timer = app.tk.Touch("Time")("tmrSecond");
+    timer.SetEnabled(false);
+    timer.SetInterval(1000);
+}
+
+void Tick(App& app) {
+    // A game of more than nine hours stops counting at the largest 16-bit count
+    // rather than wrapping round to a negative time.
+    if (app.game.Seconds < std::numeric_limits<Int16>::max()) {
+        ++app.game.Seconds;
+    }
+    ShowSeconds(app);
+}
+
+} // namespace
+
+void DefineTime(App& app) {
+    FormHandlers handlers;
+    handlers.load = [&app] { InitClock(app); };
+    handlers.timer = [&app](std::string_view) { Tick(app); };
+    app.tk.Define(TimeLayout(), std::move(handlers));
+}
+
+void ResetSeconds(App& app) {
+    app.game.Seconds = 0;
+}
+
+void ShowSeconds(App& app) {
+    app.tk.Touch("Time")("lblTime").SetCaption(std::to_string(app.game.Seconds));
+}
+
+void ShowClock(App& app) {
+    app.tk.Touch("Time").Show();
+    ShowSeconds(app);
+}
+
+void SetClockRunning(App& app, bool running) {
+    app.tk.Touch("Time")("tmrSecond").SetEnabled(running);
+}
+
+} // namespace tessaline::ui

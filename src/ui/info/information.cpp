@@ -1,0 +1,79 @@
+// The three rules windows: fixed texts, each hidden by its OK button.
+
+#include "ui/app/app.h"
+#include "ui/app/windows.h"
+#include "ui/layouts/layouts.h"
+
+namespace tessaline::ui {
+
+namespace {
+
+// A window whose only event is its OK button, which hides it.
+void DefineHiddenByButton(App& app, const FormDef& layout, std::string_view button) {
+    FormHandlers handlers;
+    const std::string_view name = layout.name;
+    handlers.click = [&app, name, button](std::string_view control, int) {
+        if (control == button) {
+            app.tk.Touch(name).Hide();
+        }
+    };
+    app.tk.Define(layout, std::move(handlers));
+}
+
+} // namespace
+
+void DefineRulesWindows(App& app) {
+    DefineHiddenByButton(app, RulesObjectLayout(), "btnOK");
+    DefineHiddenByButton(app, RulesPlayLayout(), "btnOK");
+    DefineHiddenByButton(app, RulesCustomizeLayout(), "btnOK");
+}
+
+void LoadRulesWindows(App& app) {
+    app.tk.Touch("Rules_Customize");
+    app.tk.Touch("Rules_Object");
+    app.tk.Touch("Rules_Play");
+}
+
+void DefineAboutWindows(App& app) {
+    FormHandlers tessaline;
+    tessaline.load = [&app] {
+        Form& about = app.tk.Touch("AboutTessaline");
+        app.game.AboutPictureFlag = 0;
+        about("icnVantiro").SetVisible(false);
+        about("icnTessaline").SetVisible(true);
+    };
+    tessaline.click = [&app](std::string_view control, int) {
+        Form& about = app.tk.Touch("AboutTessaline");
+        Int16& flag = app.game.AboutPictureFlag;
+        if (control == "Ok") {
+            about.Hide();
+        } else if (control == "icnTessaline" && flag == 0) {
+            about("icnTessaline").SetVisible(false);
+            about("icnVantiro").SetVisible(true);
+            flag = 1;
+        } else if (control == "icnVantiro" && flag == 1) {
+            about("icnVantiro").SetVisible(false);
+            about("icnTessaline").SetVisible(true);
+            flag = 0;
+        }
+    };
+    app.tk.Define(AboutTessalineLayout(), std::move(tessaline));
+
+    FormHandlers vantiro;
+    vantiro.load = [&app] { app.tk.Touch("AboutVantiro")("icnVantiro").SetVisible(true); };
+    vantiro.click = [&app](std::string_view control, int) {
+        if (control == "Ok") {
+            app.tk.Touch("AboutVantiro").Hide();
+        }
+    };
+    app.tk.Define(AboutVantiroLayout(), std::move(vantiro));
+
+    DefineHiddenByButton(app, AboutAuthorLayout(), "Ok");
+    DefineHiddenByButton(app, LicenseLayout(), "Ok");
+}
+
+void DefinePlayerWin(App& app) {
+    DefineHiddenByButton(app, PlayerWinLayout(), "btnOK");
+}
+
+} // namespace tessaline::ui
