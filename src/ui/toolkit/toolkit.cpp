@@ -5,6 +5,7 @@
 #include "ui/toolkit/units.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <algorithm>
 #include <stdexcept>
@@ -147,7 +148,9 @@ void ToolkitState::EndProgram() {
     for (auto& [name, form] : forms) {
         Destroy(*form);
     }
+    // Ends the event loop that runs now, and one that has yet to start.
     QCoreApplication::exit(0);
+    QTimer::singleShot(0, &context, [] { QCoreApplication::exit(0); });
 }
 
 } // namespace detail
