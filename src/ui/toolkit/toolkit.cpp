@@ -137,6 +137,7 @@ void ToolkitState::Destroy(FormState& form) {
     window->hide();
     // The window may be in the middle of one of its own events.
     window->deleteLater();
+    std::erase_if(closing, [](const QPointer<QWidget>& gone) { return gone.isNull(); });
     closing.emplace_back(window);
 }
 
