@@ -303,15 +303,17 @@ class WindowTests : public QObject {
         toolkit.Define(DialogDef(), events.Handlers("Options"));
         toolkit.Touch("Color").Show();
         toolkit.Touch("Options").Show();
-        QWidget* main = WindowWidget(toolkit["Color"]);
-        QWidget* dialog = WindowWidget(toolkit["Options"]);
+        QPointer<QWidget> main = WindowWidget(toolkit["Color"]);
+        QPointer<QWidget> dialog = WindowWidget(toolkit["Options"]);
         events.Clear();
         QTimer::singleShot(0, main, [main] { main->close(); });
         QCOMPARE(RunMainLoop(), 0);
         QVERIFY(toolkit.Ended());
         QVERIFY(!toolkit.Exists("Color"));
         QVERIFY(!toolkit.Exists("Options"));
-        QVERIFY(!dialog->isVisible());
+        // Every window closed and gone, the dialog that was still open too.
+        QVERIFY(main.isNull());
+        QVERIFY(dialog.isNull());
         QCOMPARE(events.Size(), 0);
         // Nothing comes back to life afterwards.
         toolkit["Options"].Show();
