@@ -5,6 +5,7 @@
 #include "ui/toolkit/toolkit.h"
 
 #include <QIcon>
+#include <QObject>
 #include <QPointer>
 
 #include <deque>
@@ -111,6 +112,7 @@ struct ToolkitState {
     PicturePainter picturePainter;
     QIcon programIcon;
     std::vector<QPointer<QWidget>> closing; // closed windows waiting to be deleted
+    QObject context;                        // what the toolkit posts for later dies with it
 };
 
 } // namespace tessaline::ui::detail

@@ -5,6 +5,7 @@
 #include "ui/toolkit/units.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <algorithm>
 #include <stdexcept>
@@ -136,6 +137,7 @@ void ToolkitState::Destroy(FormState& form) {
     window->hide();
     // The window may be in the middle of one of its own events.
     window->deleteLater();
+    std::erase_if(closing, [](const QPointer<QWidget>& gone) { return gone.isNull(); });
     closing.emplace_back(window);
 }
 
@@ -147,7 +149,9 @@ void ToolkitState::EndProgram() {
     for (auto& [name, form] : forms) {
         Destroy(*form);
     }
+    // Ends the event loop that runs now, and one that has yet to start.
     QCoreApplication::exit(0);
+    QTimer::singleShot(0, &context, [] { QCoreApplication::exit(0); });
 }
 
 } // namespace detail

@@ -138,6 +138,18 @@ class BoardTests : public QObject {
                                            "Board up Square(62) button 1 shift 0 at 870,-180"}));
     }
 
+    void a_double_click_is_two_clicks() {
+        Recorder events;
+        Toolkit toolkit;
+        Form& board = ShowFullBoard(toolkit, &events);
+        events.Clear();
+        QTest::mouseDClick(WindowWidget(board)->windowHandle(), Qt::LeftButton, {},
+                           ClientWidget(board)->mapTo(WindowWidget(board), QPoint(40, 40)));
+        const std::string down = "Board down Square(62) button 1 shift 0 at 120,120";
+        const std::string up = "Board up Square(62) button 1 shift 0 at 120,120";
+        QCOMPARE(events.Events(), (std::vector<std::string>{down, up, down, up}));
+    }
+
     void hidden_squares_take_no_clicks() {
         Recorder events;
         Toolkit toolkit;

@@ -150,4 +150,60 @@ inline FormDef BoardDef() {
     return def;
 }
 
+// The main window's colour controls: check boxes, radio buttons (the first
+// selected) and a label, with a menu bar.
+inline constexpr const char* ColourNames[] = {"Yellow", "Orange", "Red", "Green", "Blue", "Purple"};
+
+inline FormDef ColourDef() {
+    FormDef def;
+    def.name = "Color";
+    def.caption = "Tessaline";
+    def.clientWidth = 7530;
+    def.clientHeight = 1275;
+    for (int i = 1; i <= 6; ++i) {
+        const int left = 1680 + 960 * (i - 1);
+        def.controls.push_back(Make(ControlKind::CheckBox, "cbxScan", i, ColourNames[i - 1], left,
+                                    120, 1335, 255, 2 * (i - 1)));
+        ControlDef radio = Make(ControlKind::RadioButton, "rbtGuess", i, ColourNames[i - 1], left,
+                                960, 855, 195, 2 * i - 1);
+        radio.value = i == 1;
+        def.controls.push_back(radio);
+    }
+    def.controls.push_back(
+        Make(ControlKind::Label, "lblScan", -1, "Colors Scanned", 120, 120, 1335, 255, 8));
+    def.menus = {
+        MenuDef{"M_Game", "&Game", {{"G_NewGame", "&New Game", {}}, {"G_Exit", "&Exit", {}}}},
+        MenuDef{"M_Options", " &Options", {{"O_Options", "&Options...", {}}}},
+        MenuDef{"M_Info",
+                "&Info",
+                {{"I_About", "&About", {{"I_A_Tessaline", "&Tessaline", {}}}},
+                 {"I_License", "&License", {}}}},
+    };
+    return def;
+}
+
+// A dialog with a default button and, if asked, a cancel button.
+inline FormDef KeysDef(bool withCancel) {
+    FormDef def;
+    def.name = "Keys";
+    def.caption = "Keys";
+    def.clientWidth = 4005;
+    def.clientHeight = 2550;
+    def.border = BorderKind::FixedSingle;
+    ControlDef ok = Make(ControlKind::CommandButton, "btnOK", -1, "OK", 2760, 240, 975, 375, 2);
+    ok.isDefault = true;
+    ControlDef cancel =
+        Make(ControlKind::CommandButton, "lblCancel", -1, "Cancel", 2760, 720, 975, 375, 4);
+    cancel.isCancel = withCancel;
+    def.controls = {
+        Make(ControlKind::Label, "lblText", -1, "Height", 240, 1320, 615, 255, 5),
+        Make(ControlKind::TextBox, "txtText", -1, "", 240, 240, 495, 285, 0),
+        Make(ControlKind::CheckBox, "cbxBox", -1, "Box", 240, 720, 1335, 255, 1),
+        ok,
+        Make(ControlKind::CommandButton, "btnOther", -1, "Other", 2760, 1200, 975, 375, 3),
+        cancel,
+    };
+    return def;
+}
+
 } // namespace tessaline::ui::test

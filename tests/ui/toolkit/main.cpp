@@ -4,6 +4,7 @@
 
 namespace tessaline::ui::test {
 int RunWindowTests(int argc, char** argv);
+int RunInputTests(int argc, char** argv);
 int RunControlTests(int argc, char** argv);
 int RunBoardTests(int argc, char** argv);
 } // namespace tessaline::ui::test
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
     using namespace tessaline::ui::test;
     int failures = 0;
     failures += RunWindowTests(argc, argv);
+    failures += RunInputTests(argc, argv);
     failures += RunControlTests(argc, argv);
     failures += RunBoardTests(argc, argv);
     return failures == 0 ? 0 : 1;

@@ -7,12 +7,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
-#include <QEventLoop>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPixmap>
 #include <QPointer>
+#include <QSignalSpy>
 #include <QTimer>
 #include <QWidget>
 
@@ -52,6 +52,18 @@ FormDef DialogDef() {
         Make(ControlKind::CommandButton, "btnOK", -1, "OK", 2760, 240, 975, 375, 16),
     };
     return def;
+}
+
+// The application's own event loop, as main() runs it: 0 and one aboutToQuit
+// when the program ends, 99 if it has not ended within five seconds.
+int RunMainLoop() {
+    QSignalSpy quitting(QCoreApplication::instance(), &QCoreApplication::aboutToQuit);
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    watchdog.start(5000);
+    const int code = QCoreApplication::exec();
+    return quitting.count() == 1 ? code : -2;
 }
 
 int CountTopLevels(const QString& name) {
@@ -291,17 +303,17 @@ class WindowTests : public QObject {
         toolkit.Define(DialogDef(), events.Handlers("Options"));
         toolkit.Touch("Color").Show();
         toolkit.Touch("Options").Show();
-        QWidget* main = WindowWidget(toolkit["Color"]);
-        QWidget* dialog = WindowWidget(toolkit["Options"]);
+        QPointer<QWidget> main = WindowWidget(toolkit["Color"]);
+        QPointer<QWidget> dialog = WindowWidget(toolkit["Options"]);
         events.Clear();
-        QEventLoop loop;
         QTimer::singleShot(0, main, [main] { main->close(); });
-        QTimer::singleShot(5000, &loop, [&loop] { loop.exit(99); }); // the program did not end
-        QCOMPARE(loop.exec(), 0);
+        QCOMPARE(RunMainLoop(), 0);
         QVERIFY(toolkit.Ended());
         QVERIFY(!toolkit.Exists("Color"));
         QVERIFY(!toolkit.Exists("Options"));
-        QVERIFY(!dialog->isVisible());
+        // Every window closed and gone, the dialog that was still open too.
+        QVERIFY(main.isNull());
+        QVERIFY(dialog.isNull());
         QCOMPARE(events.Size(), 0);
         // Nothing comes back to life afterwards.
         toolkit["Options"].Show();
@@ -328,6 +340,14 @@ class WindowTests : public QObject {
         QCOMPARE(events.Events(), std::vector<std::string>{"Color menu G_Exit"});
         QVERIFY(toolkit.Ended());
         QVERIFY(!toolkit.Exists("Options"));
+    }
+
+    void ending_before_the_event_loop_runs_still_ends_it() {
+        Toolkit toolkit;
+        toolkit.Define(MainDef());
+        toolkit.Touch("Color");
+        toolkit.EndProgram(); // as during start-up, before the loop starts
+        QCOMPARE(RunMainLoop(), 0);
     }
 
     void main_window_can_be_named() {
