@@ -1,14 +1,21 @@
-// The three rules windows: fixed texts, each hidden by its OK button.
+// The windows that only inform: the three rules windows, the about windows of
+// the product, its maker and its author, the licence window and the win
+// window. Each is hidden, never destroyed, by its one button (which Enter
+// presses). The product about window swaps its picture for the maker's, and
+// back, when the player clicks the one on show.
 
 #include "ui/app/app.h"
 #include "ui/app/windows.h"
 #include "ui/layouts/layouts.h"
 
+#include <string_view>
+#include <utility>
+
 namespace tessaline::ui {
 
 namespace {
 
-// A window whose only event is its OK button, which hides it.
+// A window whose only event is its one button, which hides it.
 void DefineHiddenByButton(App& app, const FormDef& layout, std::string_view button) {
     FormHandlers handlers;
     const std::string_view name = layout.name;
@@ -28,6 +35,7 @@ void DefineRulesWindows(App& app) {
     DefineHiddenByButton(app, RulesCustomizeLayout(), "btnOK");
 }
 
+// Created hidden at start-up, in this order; the Info menu only shows them.
 void LoadRulesWindows(App& app) {
     app.tk.Touch("Rules_Customize");
     app.tk.Touch("Rules_Object");
@@ -35,6 +43,9 @@ void LoadRulesWindows(App& app) {
 }
 
 void DefineAboutWindows(App& app) {
+    // AboutPictureFlag says which picture is on show: 0 the product's, 1 the
+    // maker's. Each creation of the window starts again from the product's;
+    // hiding and showing it keeps the picture.
     FormHandlers tessaline;
     tessaline.load = [&app] {
         Form& about = app.tk.Touch("AboutTessaline");
@@ -59,6 +70,7 @@ void DefineAboutWindows(App& app) {
     };
     app.tk.Define(AboutTessalineLayout(), std::move(tessaline));
 
+    // The maker's picture waits hidden in the layout until the window is created.
     FormHandlers vantiro;
     vantiro.load = [&app] { app.tk.Touch("AboutVantiro")("icnVantiro").SetVisible(true); };
     vantiro.click = [&app](std::string_view control, int) {

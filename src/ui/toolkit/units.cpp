@@ -55,7 +55,11 @@ namespace {
 // which this sentence was about 220 pixels wide at 8 points. Most desktop UI
 // fonts are wider; they are set smaller in proportion, so that "% Of Board As
 // Orange" keeps to one line of its label. A narrower font keeps its size.
-constexpr double SampleRoom = 220.0;
+// Paragraphs must also wrap into no more lines than they did, and a font of the
+// same average width breaks its lines in other places: the maker's about text
+// needs all of its four lines before the web address below it. Holding the
+// sample to 210 pixels keeps about a word in hand on every line.
+constexpr double SampleRoom = 210.0;
 
 double FontScale(const QFont& desktop) {
     static QString family;
