@@ -29,7 +29,9 @@ struct OptionValues {
 // as typed; otherwise it is rounded, halves to even (2.5 gives 2, 3.5 gives 4).
 Int16 ClampSize(double typed, Int16 smallest, Int16 largest);
 
-// All eight texts must be numbers, or nothing is accepted. Each share is
+// All eight texts must be numbers, or nothing is accepted. A number is what
+// ParseNumber reads: blanks around, a sign, digits with a point, an exponent;
+// not a tab, a comma, "inf" or digits of other scripts. Each share is
 // clamped to 0..100 and the shares are scaled to add up to about 100 by their
 // total, which is kept whole as it grows: rounded, halves to even, after every
 // addition. A total that rounds to 0 would leave nothing to scale by; such
