@@ -1,7 +1,7 @@
 // Hostile texts entered into every text box of the settings dialogs, the
 // Options dialog's eight and the Customize Board dialog's one. Each text is
 // either refused (one beep, the error window, nothing changed anywhere) or
-// applied by the usual rules; never a crash, never a part of the values.
+// applied by the usual rules; never a crash, never only some of the values.
 
 #include "settings_fixture.h"
 
