@@ -1,23 +1,55 @@
-// The Customize Board dialog: blocks by hand (right clicks while it is shown)
-// or at random by a percentage.
+// The Customize Board dialog: blocks by hand (right clicks while it is shown,
+// which the rules of play send to ToggleBlock) or at random by a percentage.
 
+#include "model/blocks.h"
 #include "model/game.h"
+#include "model/rounding.h"
+#include "play/endgame.h"
 #include "ui/app/app.h"
 #include "ui/app/windows.h"
 #include "ui/layouts/layouts.h"
 
+#include <string>
+
 namespace tessaline::ui {
+
+namespace {
+
+// The box keeps the text as typed, even when the share was clamped.
+void SetBlocksClick(App& app) {
+    const std::string text = app.tk.Touch("CustomizeBoard")("txtPerBlocks").Text();
+    if (!SetBlocks(app.game, app.random, text)) {
+        ShowError(app);
+        return;
+    }
+    DrawBoard(app);
+}
+
+} // namespace
 
 void DefineCustomizeBoard(App& app) {
     FormHandlers handlers;
+    // Also when the player closed the dialog through its title bar and it is
+    // created again: the next opening shows 0. The blocks in the grid stay.
     handlers.load = [&app] { ClearBlockPercent(app.game); };
+    handlers.click = [&app](std::string_view control, int) {
+        if (control == "btnSetBlocks") {
+            SetBlocksClick(app);
+        }
+    };
     app.tk.Define(CustomizeBoardLayout(), std::move(handlers));
 }
 
+// Blocks are chosen only while no game runs, so opening ends the game; the
+// board is not revealed.
 void OpenCustomizeBoard(App& app) {
-    app.tk.Touch("CustomizeBoard").Show();
+    Form& dialog = app.tk.Touch("CustomizeBoard");
+    dialog("txtPerBlocks").SetText(std::to_string(RoundToInt16(app.game.Percent[0])));
+    dialog.Show();
+    EndGame(app.game, app.frontend);
 }
 
+// Block-choosing mode lasts exactly while this is true.
 bool CustomizeBoardShown(App& app) {
     return app.tk.Touch("CustomizeBoard").IsShown();
 }

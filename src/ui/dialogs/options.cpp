@@ -1,20 +1,77 @@
-// The Options dialog: board size and colour shares for the next deal.
+// The Options dialog: board size and colour shares for the next deal. OK puts
+// all eight values in force at once, or none; it ends the game in progress and
+// resizes the board window, but deals nothing.
 
+#include "model/options.h"
 #include "model/game.h"
+#include "model/numbers.h"
+#include "play/endgame.h"
 #include "ui/app/app.h"
 #include "ui/app/windows.h"
 #include "ui/layouts/layouts.h"
 
+#include <array>
+#include <string>
+
 namespace tessaline::ui {
+
+namespace {
+
+void AcceptOptionsClick(App& app) {
+    Form& options = app.tk.Touch("Options");
+    // Held here so that the views handed to AcceptOptions stay valid.
+    const std::string height = options("txtHeight").Text();
+    const std::string width = options("txtWidth").Text();
+    std::array<std::string, ColourCount + 1> shares;
+    OptionTexts texts{.Height = height, .Width = width, .PerColor = {}};
+    for (Int16 code = CodeYellow; code <= CodePurple; ++code) {
+        shares[code] = options("txtPerColor", code).Text();
+        texts.PerColor[code] = shares[code];
+    }
+    const std::optional<OptionValues> values = AcceptOptions(texts);
+    if (!values) {
+        // The texts stay as typed, for the player to correct.
+        ShowError(app);
+        return;
+    }
+    ApplyOptions(app.game, *values);
+    HideError(app);
+    options.Hide();
+    EndGame(app.game, app.frontend);
+    SizeBoardWindow(app);
+}
+
+void CancelOptions(App& app) {
+    HideError(app);
+    app.tk.Touch("Options").Hide();
+}
+
+} // namespace
 
 void DefineOptions(App& app) {
     FormHandlers handlers;
+    // Also when the player closed the dialog through its title bar and it is
+    // created again: the defaults are back in force from then on.
     handlers.load = [&app] { SetOptionDefaults(app.game); };
+    handlers.click = [&app](std::string_view control, int) {
+        if (control == "btnOK") {
+            AcceptOptionsClick(app);
+        } else if (control == "lblCancel") {
+            CancelOptions(app);
+        }
+    };
     app.tk.Define(OptionsLayout(), std::move(handlers));
 }
 
+// Whatever was typed before is replaced by the settings in force.
 void OpenOptions(App& app) {
-    app.tk.Touch("Options").Show();
+    Form& options = app.tk.Touch("Options");
+    for (Int16 code = CodeYellow; code <= CodePurple; ++code) {
+        options("txtPerColor", code).SetText(FormatGeneral(app.game.Percent[code]));
+    }
+    options("txtHeight").SetText(std::to_string(app.game.BoardHeight));
+    options("txtWidth").SetText(std::to_string(app.game.BoardWidth));
+    options.Show();
 }
 
 } // namespace tessaline::ui
