@@ -8,11 +8,6 @@ namespace tessaline::ui::test {
 
 namespace {
 
-bool ClockRuns(Program& program) {
-    QTimer* timer = program.ClockTimer();
-    return timer != nullptr && timer->isActive();
-}
-
 std::string Clock(Program& program) {
     return program.Text("Time", "lblTime");
 }
@@ -32,7 +27,7 @@ class ClockTests : public QObject {
         program.Menu("R_Time");
         QVERIFY(program.Shown("Time"));
         QCOMPARE(Clock(program), std::string("0"));
-        QVERIFY(!ClockRuns(program));
+        QVERIFY(!program.ClockRuns());
         QCOMPARE(program.ClockTimer()->interval(), 1000);
     }
 
@@ -46,7 +41,7 @@ class ClockTests : public QObject {
         // Redraw > Time brings it forward and counting goes on.
         program.Menu("R_Time");
         QCOMPARE(Clock(program), std::string("3"));
-        QVERIFY(ClockRuns(program));
+        QVERIFY(program.ClockRuns());
     }
 
     void theTimerReallyTicks() {
@@ -73,10 +68,10 @@ class ClockTests : public QObject {
         program.Tick();
         program.Click(Square(1, 0));
         QVERIFY(program.Shown("PlayerWin"));
-        QVERIFY(!ClockRuns(program));
+        QVERIFY(!program.ClockRuns());
         program.Menu("R_Time");
         QCOMPARE(Clock(program), std::string("2"));
-        QVERIFY(!ClockRuns(program));
+        QVERIFY(!program.ClockRuns());
     }
 
     void closingTheClockWindowStopsCountingUntilNewGame() {
@@ -92,11 +87,11 @@ class ClockTests : public QObject {
         program.Menu("R_Time");
         QVERIFY(program.Shown("Time"));
         QCOMPARE(Clock(program), std::string("0"));
-        QVERIFY(!ClockRuns(program));
+        QVERIFY(!program.ClockRuns());
         QCOMPARE(program.game().Seconds, 0);
 
         program.Menu("G_NewGame");
-        QVERIFY(ClockRuns(program));
+        QVERIFY(program.ClockRuns());
         program.Tick();
         QCOMPARE(Clock(program), std::string("1"));
     }
@@ -109,7 +104,7 @@ class ClockTests : public QObject {
         program.Click(Square(1, 0)); // a loss touches the clock: it comes back idle
         QVERIFY(program.tk.Exists("Time"));
         QVERIFY(!program.Shown("Time"));
-        QVERIFY(!ClockRuns(program));
+        QVERIFY(!program.ClockRuns());
         QCOMPARE(program.game().Seconds, 0);
     }
 
@@ -117,7 +112,7 @@ class ClockTests : public QObject {
         Program program;
         program.Menu("G_NewGame");
         program.Menu("O_Options");
-        QVERIFY(ClockRuns(program));
+        QVERIFY(program.ClockRuns());
         program.Tick();
         QCOMPARE(Clock(program), std::string("1"));
     }

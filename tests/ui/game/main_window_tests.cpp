@@ -22,11 +22,6 @@ int SelectedGuesses(Program& program) {
     return selected;
 }
 
-bool ClockRuns(Program& program) {
-    QTimer* timer = program.ClockTimer();
-    return timer != nullptr && timer->isActive();
-}
-
 } // namespace
 
 class MainWindowTests : public QObject {
@@ -85,14 +80,12 @@ class MainWindowTests : public QObject {
         QVERIFY(program.Shown("Board"));
         QVERIFY(program.Shown("Time"));
         QCOMPARE(program.Text("Time", "lblTime"), std::string("0"));
-        QVERIFY(ClockRuns(program));
-        int dealt = 0;
+        QVERIFY(program.ClockRuns());
         for (Int16 code = CodeYellow; code <= CodePurple; ++code) {
-            const std::string count = program.Text("Color", "lblNumRemaining", code);
-            QCOMPARE(count, std::to_string(program.game().Remaining[code]));
-            dealt += std::stoi(count);
+            QCOMPARE(program.Text("Color", "lblNumRemaining", code),
+                     std::to_string(program.game().Remaining[code]));
         }
-        QCOMPARE(dealt, 225);
+        QCOMPARE(program.RemainingShown(), 225);
         for (int row = 0; row < 15; ++row) {
             for (int column = 0; column < 15; ++column) {
                 QCOMPARE(program.Back(column, row), ScreenButtonFace);
@@ -119,7 +112,7 @@ class MainWindowTests : public QObject {
             QVERIFY2(!program.Shown(window), window);
         }
         QCOMPARE(program.Text("Time", "lblTime"), std::string("0"));
-        QVERIFY(ClockRuns(program));
+        QVERIFY(program.ClockRuns());
         program.Tick();
         QCOMPARE(program.Text("Time", "lblTime"), std::string("1"));
     }
@@ -148,11 +141,7 @@ class MainWindowTests : public QObject {
 
         QCOMPARE(program.game().BoardWidth, 15);
         QCOMPARE(program.game().BoardHeight, 15);
-        int dealt = 0;
-        for (Int16 code = CodeYellow; code <= CodePurple; ++code) {
-            dealt += std::stoi(program.Text("Color", "lblNumRemaining", code));
-        }
-        QCOMPARE(dealt, 225);
+        QCOMPARE(program.RemainingShown(), 225);
         QCOMPARE(ClientWidget(program["Board"])->size(), QSize(241, 241));
         QVERIFY(!program.Shown("Options"));
     }
@@ -183,11 +172,7 @@ class MainWindowTests : public QObject {
             QCOMPARE(program.Back(column, row), ScreenBlack);
             QCOMPARE(program.Caption(column, row), std::string("?"));
         }
-        int dealt = 0;
-        for (Int16 code = CodeYellow; code <= CodePurple; ++code) {
-            dealt += std::stoi(program.Text("Color", "lblNumRemaining", code));
-        }
-        QCOMPARE(dealt, 223);
+        QCOMPARE(program.RemainingShown(), 223);
     }
 
     void colorsScannedRecountDuringAGameOnly() {
@@ -257,7 +242,7 @@ class MainWindowTests : public QObject {
         program.NewGame("YRB/BYY");
         program.Menu("G_Quit");
         QVERIFY(program.game().GameOver);
-        QVERIFY(!ClockRuns(program));
+        QVERIFY(!program.ClockRuns());
         QCOMPARE(program.tk.BeepCount(), 0);
         const Colour backs[] = {ScreenYellow, ScreenRed,    ScreenBlue,
                                 ScreenBlue,   ScreenYellow, ScreenYellow};
@@ -275,7 +260,7 @@ class MainWindowTests : public QObject {
         program.NewGame("YRB/BYY");
         program.Menu("O_CustomizeBoard");
         QVERIFY(program.game().GameOver);
-        QVERIFY(!ClockRuns(program));
+        QVERIFY(!program.ClockRuns());
         QVERIFY(program.Shown("CustomizeBoard"));
         QCOMPARE(program.Back(1, 0), ScreenButtonFace);
         QCOMPARE(program.tk.BeepCount(), 0);

@@ -7,15 +7,6 @@
 
 namespace tessaline::ui::test {
 
-namespace {
-
-bool ClockRuns(Program& program) {
-    QTimer* timer = program.ClockTimer();
-    return timer != nullptr && timer->isActive() && program["Time"]("tmrSecond").IsEnabled();
-}
-
-} // namespace
-
 class PlayTests : public QObject {
     Q_OBJECT
 
@@ -31,7 +22,7 @@ class PlayTests : public QObject {
         program.NewGame(rows);
         ShowCounter wins(WindowWidget(program["PlayerWin"]));
         QCOMPARE(program.Text("Color", "lblNumRemaining", CodeYellow), std::string("224"));
-        QVERIFY(ClockRuns(program));
+        QVERIFY(program.ClockRuns());
 
         program.Click(Square(7, 7));
 
@@ -47,7 +38,7 @@ class PlayTests : public QObject {
         QCOMPARE(program.Text("Color", "lblNumRemaining", CodeYellow), std::string("0"));
         QVERIFY(program.Shown("PlayerWin"));
         QCOMPARE(wins.count, 1);
-        QVERIFY(!ClockRuns(program));
+        QVERIFY(!program.ClockRuns());
         QCOMPARE(program.tk.BeepCount(), 0);
 
         // The player dismisses the win window; further left clicks change nothing.
@@ -78,7 +69,7 @@ class PlayTests : public QObject {
         program.Click(Square(1, 0)); // Red
 
         QCOMPARE(program.tk.BeepCount(), 1);
-        QVERIFY(!ClockRuns(program));
+        QVERIFY(!program.ClockRuns());
         QVERIFY(program.game().GameOver);
         Form& board = program["Board"];
         for (int index = 0; index < SquareCount; ++index) {
@@ -267,7 +258,7 @@ class PlayTests : public QObject {
         }
         QCOMPARE(program.Text("Color", "lblNumRemaining", CodeYellow), std::string("0"));
         QCOMPARE(wins.count, 1);
-        QVERIFY(!ClockRuns(program));
+        QVERIFY(!program.ClockRuns());
     }
 };
 

@@ -183,6 +183,19 @@ class Program {
         QWidget* window = WindowWidget(tk["Time"]);
         return window == nullptr ? nullptr : window->findChild<QTimer*>();
     }
+    // Whether the clock counts: its timer enabled for the program and running in Qt.
+    bool ClockRuns() {
+        QTimer* timer = ClockTimer();
+        return timer != nullptr && timer->isActive() && tk["Time"]("tmrSecond").IsEnabled();
+    }
+    // The six remaining counts as the main window shows them, added up.
+    int RemainingShown() {
+        int sum = 0;
+        for (Int16 code = CodeYellow; code <= CodePurple; ++code) {
+            sum += std::stoi(Text("Color", "lblNumRemaining", code));
+        }
+        return sum;
+    }
     // One tick of the clock, as its timer gives it.
     void Tick() {
         QTimer* timer = ClockTimer();
