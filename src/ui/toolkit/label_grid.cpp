@@ -9,6 +9,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace tessaline::ui::detail {
 
@@ -156,9 +157,32 @@ void LabelGrid::paintEvent(QPaintEvent* event) {
                 painter.setFont(fonts_[Pos(font)]);
             }
             painter.setPen(fore);
-            painter.drawText(inside, cell.align, cell.caption);
+            const QStaticText& text = Shaped(cell.font, cell.caption);
+            QPointF at = inside.topLeft();
+            if (cell.align & Qt::AlignHCenter) {
+                const QSizeF size = text.size();
+                at += QPointF(std::round((inside.width() - size.width()) / 2),
+                              std::round((inside.height() - size.height()) / 2));
+            }
+            painter.drawStaticText(at, text);
         }
     }
+}
+
+const QStaticText& LabelGrid::Shaped(int font, const QString& caption) {
+    shaped_.resize(fonts_.size());
+    auto& known = shaped_[Pos(font)];
+    if (known.size() > 256) {
+        known.clear(); // captions of a label array are few; this only bounds odd uses
+    }
+    auto found = known.find(caption);
+    if (found == known.end()) {
+        QStaticText text(caption);
+        text.setTextFormat(Qt::PlainText);
+        text.prepare(QTransform(), fonts_[Pos(font)]);
+        found = known.insert(caption, text);
+    }
+    return *found;
 }
 
 void LabelGrid::mousePressEvent(QMouseEvent* event) {

@@ -12,7 +12,9 @@
 #include "ui/toolkit/definition.h"
 
 #include <QFont>
+#include <QHash>
 #include <QRect>
+#include <QStaticText>
 #include <QString>
 #include <QWidget>
 
@@ -72,10 +74,14 @@ class LabelGrid final : public QWidget {
     static std::size_t Pos(int cell) { return static_cast<std::size_t>(cell); }
     void Invalidate(const QRect& rect);
     void Report(bool down, int cell, QMouseEvent* event);
+    const QStaticText& Shaped(int font, const QString& caption);
 
     FormWindow& window_;
     std::vector<Cell> cells_; // in index order
     std::vector<QFont> fonts_;
+    // Captions laid out once per font: a board shows only a dozen different
+    // ones, and laying text out is most of the cost of a paint.
+    std::vector<QHash<QString, QStaticText>> shaped_;
     int firstIndex_ = 0;
     std::vector<int> cellOfIndex_; // array index - firstIndex_ -> cell, -1 for a gap
     int captured_ = -1;            // the cell that took the press the buttons are held from
