@@ -82,6 +82,20 @@ void PictureWidget::paintEvent(QPaintEvent*) {
     }
 }
 
+QString PictureWidget::Description() const {
+    const PictureDescriber& describe = window_.Toolkit().pictureDescriber;
+    if (describe && def_.picture != Picture::None) {
+        if (QString text = describe(def_.picture); !text.isEmpty()) {
+            return text;
+        }
+    }
+    return QString::fromUtf8(def_.name.data(), static_cast<int>(def_.name.size()));
+}
+
+void PictureWidget::Click() {
+    window_.RaiseClick(def_);
+}
+
 void PictureWidget::mousePressEvent(QMouseEvent* event) {
     event->accept();
 }

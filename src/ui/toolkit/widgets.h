@@ -38,8 +38,15 @@ class LabelWidget final : public QLabel {
 
 // A box that shows one of the program's pictures and takes clicks.
 class PictureWidget final : public QWidget {
+    Q_OBJECT
+
   public:
     PictureWidget(QWidget* parent, FormWindow& window, const ControlDef& def);
+
+    // What the picture shows, in words; the control's name if no one said.
+    QString Description() const;
+    // A click as the player's, for assistive technology.
+    void Click();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -54,6 +61,8 @@ class PictureWidget final : public QWidget {
 // A radio button that a click selects but never clears; the window keeps the
 // group exclusive, so that the program may also clear every button of it.
 class RadioWidget final : public QRadioButton {
+    Q_OBJECT
+
   public:
     using QRadioButton::QRadioButton;
 
