@@ -197,8 +197,13 @@ void LabelGrid::paintEvent(QPaintEvent* event) {
                                           : colours.color(QPalette::WindowText);
         QRect inside = cell.rect;
         if (cell.border) {
-            painter.setPen(fore);
-            painter.drawRect(cell.rect.adjusted(0, 0, -1, -1));
+            // Filled, not stroked: a pen line is one device pixel wide however
+            // dense the screen, where the border is one logical pixel.
+            const QRect& r = cell.rect;
+            painter.fillRect(r.x(), r.y(), r.width(), 1, fore);
+            painter.fillRect(r.x(), r.bottom(), r.width(), 1, fore);
+            painter.fillRect(r.x(), r.y() + 1, 1, r.height() - 2, fore);
+            painter.fillRect(r.right(), r.y() + 1, 1, r.height() - 2, fore);
             inside.adjust(1, 1, -1, -1);
         }
         if (!cell.caption.isEmpty()) {
