@@ -1,6 +1,5 @@
 #include "ui/toolkit/accessibility.h"
 
-#include "ui/toolkit/form_window.h"
 #include "ui/toolkit/label_grid.h"
 #include "ui/toolkit/state.h"
 #include "ui/toolkit/toolkit_qt.h"
@@ -9,7 +8,6 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPointer>
 #include <QRegion>
 #include <QWindow>

@@ -16,6 +16,32 @@ QString ToQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
 }
 
+// A control at a place given in twips.
+ControlDef Placed(ControlKind kind, std::string_view name, std::string_view caption, QRect at) {
+    ControlDef def;
+    def.kind = kind;
+    def.name = name;
+    def.caption = caption;
+    def.left = at.x();
+    def.top = at.y();
+    def.width = at.width();
+    def.height = at.height();
+    return def;
+}
+
+const QRect TextBoxPlace(1920, 1200, 495, 285);
+
+// A window of its own for a few controls.
+FormDef Boxes(std::vector<ControlDef> controls) {
+    FormDef def;
+    def.name = "Boxes";
+    def.caption = "Boxes";
+    def.clientWidth = 4000;
+    def.clientHeight = 2400;
+    def.controls = std::move(controls);
+    return def;
+}
+
 } // namespace
 
 class AccessibleControlsTests : public QObject {
@@ -150,6 +176,38 @@ class AccessibleControlsTests : public QObject {
         const auto labels = boxInterface->relations(QAccessible::Label);
         QCOMPARE(labels.size(), qsizetype{1});
         QCOMPARE(labels.front().first->object(), labelWidget);
+    }
+
+    // Which label names a text box, on a window of its own: the text box at
+    // TextBoxPlace and one label placed as each row says, in twips.
+    void theLabelThatNamesATextBoxIsBesideOrAboveIt_data() {
+        QTest::addColumn<QRect>("label"); // twips
+        QTest::addColumn<QString>("name");
+        QTest::newRow("left, touching") << QRect(240, 1200, 1695, 255) << "Beside";
+        QTest::newRow("left, a gap") << QRect(240, 1230, 1400, 255) << "Beside";
+        QTest::newRow("left, too far") << QRect(240, 1200, 1200, 255) << "txtBox";
+        QTest::newRow("left, on another row") << QRect(240, 1560, 1695, 255) << "txtBox";
+        QTest::newRow("right of it") << QRect(2520, 1200, 615, 255) << "txtBox";
+        QTest::newRow("above, at its edge") << QRect(1920, 840, 1200, 255) << "Beside";
+        QTest::newRow("above, off to the left") << QRect(240, 840, 1200, 255) << "txtBox";
+        QTest::newRow("below") << QRect(1920, 1560, 1200, 255) << "txtBox";
+    }
+    void theLabelThatNamesATextBoxIsBesideOrAboveIt() {
+        QFETCH(QRect, label);
+        QFETCH(QString, name);
+        Toolkit toolkit;
+        toolkit.Define(Boxes({Placed(ControlKind::Label, "lblBeside", "Beside", label),
+                              Placed(ControlKind::TextBox, "txtBox", "", TextBoxPlace)}));
+        QCOMPARE(AccessibleText(toolkit.Touch("Boxes")("txtBox")), name);
+    }
+
+    void theNearestOfTwoLabelsNamesTheBox() {
+        Toolkit toolkit;
+        toolkit.Define(
+            Boxes({Placed(ControlKind::Label, "lblAbove", "Above", QRect(1920, 840, 1200, 255)),
+                   Placed(ControlKind::Label, "lblBeside", "Beside", QRect(240, 1200, 1695, 255)),
+                   Placed(ControlKind::TextBox, "txtBox", "", TextBoxPlace)}));
+        QCOMPARE(AccessibleText(toolkit.Touch("Boxes")("txtBox")), QStringLiteral("Beside"));
     }
 
     void aTextBoxFollowsItsLabelsCaption() {
