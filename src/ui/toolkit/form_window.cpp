@@ -218,6 +218,9 @@ QWidget* FormWindow::BuildWidget(const ControlDef& def, ControlSlot& slot) {
     }
     widget->setObjectName(ToQString(def.name));
     widget->setGeometry(TwipsToPixels(def.left, def.top, def.width, def.height));
+    if (def.kind == ControlKind::CheckBox || def.kind == ControlKind::RadioButton) {
+        KeepIndicatorWhole(*widget, def.kind == ControlKind::RadioButton);
+    }
     widget->setFont(DialogFont(def.font));
     widget->setEnabled(def.enabled);
     if (def.backColour) {

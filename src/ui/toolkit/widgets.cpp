@@ -6,6 +6,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 
 namespace tessaline::ui::detail {
 
@@ -52,6 +53,16 @@ void SetWidgetForeColour(QWidget& widget, Colour colour) {
     colours.setColor(QPalette::WindowText, ToQColor(colour, colours));
     widget.setPalette(colours);
     widget.setForegroundRole(QPalette::WindowText);
+}
+
+void KeepIndicatorWhole(QWidget& button, bool radio) {
+    const int indicator = button.style()->pixelMetric(
+        radio ? QStyle::PM_ExclusiveIndicatorHeight : QStyle::PM_IndicatorHeight, nullptr, &button);
+    const QRect laidOut = button.geometry();
+    if (indicator > laidOut.height()) {
+        const int grow = indicator - laidOut.height();
+        button.setGeometry(laidOut.adjusted(0, -grow / 2, 0, grow - grow / 2));
+    }
 }
 
 LabelWidget::LabelWidget(QWidget* parent, FormWindow& window, const ControlDef& def)

@@ -21,6 +21,11 @@ int ShiftState(Qt::KeyboardModifiers modifiers);
 void SetWidgetBackColour(QWidget& widget, Colour colour);
 void SetWidgetForeColour(QWidget& widget, Colour colour);
 
+// A box or button lower than the desktop style's tick box or dot (the Guess
+// buttons are 13 pixels high) grows to hold it whole, about the same middle
+// line, so that it is not cut at top and bottom.
+void KeepIndicatorWhole(QWidget& button, bool radio);
+
 // A label that reports mouse presses and releases in twips.
 class LabelWidget final : public QLabel {
   public:

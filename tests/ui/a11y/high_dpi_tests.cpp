@@ -8,9 +8,14 @@
 #include "program.h"
 #include "ui/layouts/layouts.h"
 
+#include <cmath>
+
+#include <QAbstractButton>
 #include <QDir>
 #include <QImage>
 #include <QSet>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 
 namespace tessaline::ui::test {
@@ -132,6 +137,31 @@ class HighDpiTests : public QObject {
         // Neighbouring cells differ, so a shifted grid could not pass.
         QVERIFY(image.pixel(picture.topLeft() + QPoint(11, 0)) !=
                 image.pixel(picture.topLeft() + QPoint(12, 0)));
+    }
+
+    // The Guess buttons are laid out lower than the desktop's radio dot: they
+    // grow about their middle line so that the dot shows whole.
+    void boxesAndButtonsShowTheirIndicatorWhole() {
+        Program program;
+        Form& color = program["Color"];
+        for (Int16 code = CodeYellow; code <= CodePurple; ++code) {
+            for (const bool radio : {false, true}) {
+                Control& control = color(radio ? "rbtGuess" : "cbxScan", code);
+                auto* button = static_cast<QAbstractButton*>(ControlWidget(control));
+                QStyleOptionButton option;
+                option.initFrom(button);
+                const QRect indicator = button->style()->subElementRect(
+                    radio ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator, &option,
+                    button);
+                const QString what =
+                    QStringLiteral("%1(%2)").arg(radio ? "rbtGuess" : "cbxScan").arg(code);
+                QVERIFY2(button->rect().contains(indicator), qPrintable(what));
+                const ControlDef& def = *FindControl(ColorLayout(), control.Name(), code);
+                const double middle = (def.top + def.height / 2.0) / 15.0;
+                QVERIFY2(std::abs(button->geometry().center().y() + 0.5 - middle) <= 1.0,
+                         qPrintable(what));
+            }
+        }
     }
 
     // A square's border is one logical pixel: two device pixels, of the
