@@ -7,7 +7,7 @@ WERROR    ?= OFF
 JOBS      ?= $(shell nproc)
 CMAKE_ARGS ?=
 
-.PHONY: deps configure build run test asan-test bench screenshots coverage package format clean
+.PHONY: deps configure build run test asan-test a11y-test bench screenshots coverage package format clean
 
 deps:
 	@scripts/install-deps
@@ -44,6 +44,13 @@ bench: deps
 	QT_QPA_PLATFORM=offscreen $(BENCH_BUILD)/bench/game_bench
 	QT_QPA_PLATFORM=offscreen $(BENCH_BUILD)/bench/startup_bench
 	if command -v xvfb-run >/dev/null; then xvfb-run -a $(BENCH_BUILD)/bench/startup_bench; fi
+
+# The game read through the AT-SPI accessibility bus, as a screen reader reads
+# it, on a virtual display; not part of `test`. A11Y_PROGRAM may name
+# $(BUILD)/tests/ui/a11y/atspi_probe, which shows the board without a game.
+A11Y_PROGRAM ?= $(BUILD)/src/tessaline
+a11y-test: build
+	scripts/a11y-test $(A11Y_PROGRAM)
 
 # The Debian package, written to $(BUILD)/tessaline_<version>_<arch>.deb.
 package: build

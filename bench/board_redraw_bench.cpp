@@ -1,8 +1,10 @@
 // Times a whole-board redraw as the game does it on every tick of a Colors
 // Scanned box: 900 squares recoloured and recaptioned through the toolkit,
-// then the one paint that follows. Prints the median of many runs.
+// then the one paint that follows. Prints the median of many runs. With
+// `names`, every square is also given the text that assistive technology
+// announces for it, as the board does when it paints a square.
 //
-//   QT_QPA_PLATFORM=offscreen build/bench/board_redraw_bench [runs]
+//   QT_QPA_PLATFORM=offscreen build/bench/board_redraw_bench [runs] [names]
 
 #include "ui/toolkit/toolkit.h"
 #include "ui/toolkit/toolkit_qt.h"
@@ -15,6 +17,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -58,6 +61,7 @@ double Median(std::vector<double> values) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 201;
+    const bool names = argc > 2 && std::strcmp(argv[2], "names") == 0;
     Toolkit toolkit;
     toolkit.Define(Board());
     Form& board = toolkit.Touch("Board");
@@ -71,6 +75,8 @@ int main(int argc, char** argv) {
     const Colour colours[] = {0x00FFFF, 0x0080FF, 0x0000FF, 0x00FF00,        0xFF0000,
                               0xC000C0, 0xFFFFFF, 0x000000, SystemButtonFace};
     const std::string captions[] = {"", "0", "1", "2", "3", "4", "5", "6", "7", "8", "?"};
+    const char* const shown[] = {"hidden", "Yellow", "Orange", "Red", "Green", "Blue", "Purple"};
+    char name[64];
     Control& first = board("Square", 0);
     std::vector<double> update;
     std::vector<double> paint;
@@ -84,6 +90,11 @@ int main(int argc, char** argv) {
             Control& square = board("Square", i);
             square.SetBackColour(colours[(i + run) % 9]);
             square.SetCaption(captions[(i + run) % 11]);
+            if (names) {
+                std::snprintf(name, sizeof name, "Row %d, column %d: %s, %s", i / 30 + 1,
+                              i % 30 + 1, shown[(i + run) % 7], captions[(i + run) % 11].c_str());
+                square.SetAccessibleName(name);
+            }
         }
         const qint64 updated = clock.nsecsElapsed();
         while (PaintCount(first) == before) {
@@ -96,7 +107,8 @@ int main(int argc, char** argv) {
         paint.push_back(static_cast<double>(painted - updated) / 1e6);
         total.push_back(static_cast<double>(painted) / 1e6);
     }
-    std::printf("whole-board redraw of 900 squares, %d runs, platform %s\n", runs,
+    std::printf("whole-board redraw of 900 squares%s, %d runs, platform %s\n",
+                names ? " with accessible names" : "", runs,
                 qPrintable(QGuiApplication::platformName()));
     std::printf("  recolour + recaption through the toolkit: median %.3f ms\n", Median(update));
     std::printf("  the paint that follows:                   median %.3f ms\n", Median(paint));

@@ -9,6 +9,7 @@ void InstallPictures(Toolkit& toolkit) {
     SetPicturePainter(toolkit, [](QPainter& painter, Picture picture, const QRectF& target) {
         DrawPicture(painter, picture, target);
     });
+    SetPictureDescriber(toolkit, DescribePicture);
     SetProgramIcon(toolkit, ProgramIcon());
 }
 

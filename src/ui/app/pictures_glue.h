@@ -5,7 +5,7 @@ namespace tessaline::ui {
 class Toolkit;
 
 // Hands the toolkit the program's pictures: the window icon and the about
-// windows' pictures.
+// windows' pictures, with what each shows in words.
 void InstallPictures(Toolkit& toolkit);
 
 } // namespace tessaline::ui

@@ -132,6 +132,18 @@ void DrawPicture(QPainter& painter, Picture picture, const QRectF& target) {
     }
 }
 
+QString DescribePicture(Picture picture) {
+    switch (picture) {
+    case Picture::Product:
+        return QStringLiteral("Tessaline picture");
+    case Picture::Maker:
+        return QStringLiteral("Vantiro Software picture");
+    case Picture::None:
+        break;
+    }
+    return {};
+}
+
 void DrawProgramIcon(QPainter& painter, const QRectF& target) {
     // Sixteen colours by design: no orange in the icon.
     static const std::array<QColor, 5> palette{Yellow, Red, Green, Blue, Purple};

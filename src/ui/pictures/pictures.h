@@ -8,11 +8,15 @@
 #include <QImage>
 #include <QPainter>
 #include <QRectF>
+#include <QString>
 
 namespace tessaline::ui {
 
 // Fills `target` with the picture (48 by 48 units by design); Picture::None draws nothing.
 void DrawPicture(QPainter& painter, Picture picture, const QRectF& target);
+
+// What the picture shows, in words, for assistive technology; empty for Picture::None.
+QString DescribePicture(Picture picture);
 
 // Fills `target` with the program icon (32 by 32 units by design).
 void DrawProgramIcon(QPainter& painter, const QRectF& target);

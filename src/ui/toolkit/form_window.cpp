@@ -1,5 +1,6 @@
 #include "ui/toolkit/form_window.h"
 
+#include "ui/toolkit/accessibility.h"
 #include "ui/toolkit/label_grid.h"
 #include "ui/toolkit/units.h"
 #include "ui/toolkit/widgets.h"
@@ -140,6 +141,7 @@ void FormWindow::BuildControls(const std::vector<ControlDef>& controls) {
         }
         slot.widget = BuildWidget(def, slot);
     }
+    NameTextBoxes(slots_);
 }
 
 QWidget* FormWindow::BuildWidget(const ControlDef& def, ControlSlot& slot) {
@@ -163,7 +165,6 @@ QWidget* FormWindow::BuildWidget(const ControlDef& def, ControlSlot& slot) {
     case ControlKind::TextBox: {
         auto* box = new QLineEdit(caption, client_);
         box->setCursorPosition(0);
-        box->setAccessibleName(ToQString(def.name));
         widget = box;
         break;
     }
@@ -201,7 +202,6 @@ QWidget* FormWindow::BuildWidget(const ControlDef& def, ControlSlot& slot) {
     }
     case ControlKind::PictureBox: {
         widget = new PictureWidget(client_, *this, def);
-        widget->setAccessibleName(ToQString(def.name));
         break;
     }
     case ControlKind::Timer: {
@@ -218,6 +218,9 @@ QWidget* FormWindow::BuildWidget(const ControlDef& def, ControlSlot& slot) {
     }
     widget->setObjectName(ToQString(def.name));
     widget->setGeometry(TwipsToPixels(def.left, def.top, def.width, def.height));
+    if (def.kind == ControlKind::CheckBox || def.kind == ControlKind::RadioButton) {
+        KeepIndicatorWhole(*widget, def.kind == ControlKind::RadioButton);
+    }
     widget->setFont(DialogFont(def.font));
     widget->setEnabled(def.enabled);
     if (def.backColour) {

@@ -1,5 +1,6 @@
 #include "ui/toolkit/label_grid.h"
 
+#include "ui/toolkit/accessibility.h"
 #include "ui/toolkit/form_window.h"
 #include "ui/toolkit/units.h"
 #include "ui/toolkit/widgets.h"
@@ -69,6 +70,10 @@ void LabelGrid::SetCaption(int cell, const QString& caption) {
     if (target.caption != caption) {
         target.caption = caption;
         Invalidate(target.rect);
+        // The caption is the name only while no accessible text is set.
+        if (target.accessible.isEmpty() && Listening()) {
+            AnnounceNameChange(*this, cell);
+        }
     }
 }
 
@@ -89,6 +94,9 @@ void LabelGrid::SetVisible(int cell, bool visible) {
     if (target.visible != visible) {
         target.visible = visible;
         Invalidate(target.rect);
+        if (Listening()) {
+            AnnounceStateChange(*this, cell);
+        }
     }
 }
 
@@ -97,11 +105,33 @@ void LabelGrid::SetEnabled(int cell, bool enabled) {
     if (target.enabled != enabled) {
         target.enabled = enabled;
         Invalidate(target.rect);
+        if (Listening()) {
+            AnnounceStateChange(*this, cell);
+        }
     }
 }
 
 void LabelGrid::SetAccessibleText(int cell, const QString& text) {
-    cells_[Pos(cell)].accessible = text;
+    Cell& target = cells_[Pos(cell)];
+    if (target.accessible == text) {
+        return; // a redraw names most squares as they were
+    }
+    if (!Listening()) {
+        target.accessible = text;
+        return;
+    }
+    // Tell a listener only when what it hears changes: naming a square after
+    // its caption, for one, changes nothing.
+    const QString before = AnnouncedText(cell);
+    target.accessible = text;
+    if (AnnouncedText(cell) != before) {
+        AnnounceNameChange(*this, cell);
+    }
+}
+
+QString LabelGrid::AnnouncedText(int cell) const {
+    const Cell& target = cells_[Pos(cell)];
+    return target.accessible.isEmpty() ? target.caption : target.accessible;
 }
 
 namespace {
@@ -113,12 +143,33 @@ bool Covers(const QRect& rect, QPointF point) {
 } // namespace
 
 int LabelGrid::CellAt(QPointF point) const {
+    return TopCellAt(point, true);
+}
+
+int LabelGrid::ShownCellAt(QPointF point) const {
+    return TopCellAt(point, false);
+}
+
+int LabelGrid::TopCellAt(QPointF point, bool enabledOnly) const {
     for (auto cell = cells_.rbegin(); cell != cells_.rend(); ++cell) {
-        if (cell->visible && cell->enabled && Covers(cell->rect, point)) {
+        if (cell->visible && (cell->enabled || !enabledOnly) && Covers(cell->rect, point)) {
             return static_cast<int>(cells_.rend() - cell) - 1;
         }
     }
     return -1;
+}
+
+void LabelGrid::ClickCell(int cell, Qt::MouseButton button) {
+    const Cell& target = cells_[Pos(cell)];
+    if (!target.visible || !target.enabled) {
+        return;
+    }
+    // Where the player would aim: the middle of the label, on a whole pixel as
+    // a pointer is, in twips from its corner. Press and release come at one spot.
+    const auto x = static_cast<float>(target.rect.width() / 2 * TwipsPerPixel);
+    const auto y = static_cast<float>(target.rect.height() / 2 * TwipsPerPixel);
+    window_.RaiseMouse(true, *target.def, ButtonCode(button), 0, x, y);
+    window_.RaiseMouse(false, *target.def, ButtonCode(button), 0, x, y);
 }
 
 void LabelGrid::Invalidate(const QRect& rect) {
@@ -147,8 +198,13 @@ void LabelGrid::paintEvent(QPaintEvent* event) {
                                           : colours.color(QPalette::WindowText);
         QRect inside = cell.rect;
         if (cell.border) {
-            painter.setPen(fore);
-            painter.drawRect(cell.rect.adjusted(0, 0, -1, -1));
+            // Filled, not stroked: a pen line is one device pixel wide however
+            // dense the screen, where the border is one logical pixel.
+            const QRect& r = cell.rect;
+            painter.fillRect(r.x(), r.y(), r.width(), 1, fore);
+            painter.fillRect(r.x(), r.bottom(), r.width(), 1, fore);
+            painter.fillRect(r.x(), r.y() + 1, 1, r.height() - 2, fore);
+            painter.fillRect(r.right(), r.y() + 1, 1, r.height() - 2, fore);
             inside.adjust(1, 1, -1, -1);
         }
         if (!cell.caption.isEmpty()) {

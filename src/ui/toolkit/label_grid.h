@@ -8,6 +8,10 @@
 // Cells may overlap (the squares do, by one pixel, so that neighbouring
 // borders share a line). They are stacked in index order: a higher index lies
 // on top, is painted later and takes the mouse where two cells overlap.
+//
+// Assistive technology sees each cell as an object of its own (see
+// accessibility.h); the grid tells it when a cell's name or visibility
+// changes, at the cost of one test while no one listens.
 
 #include "ui/toolkit/definition.h"
 
@@ -26,12 +30,16 @@ namespace tessaline::ui::detail {
 class FormWindow;
 
 class LabelGrid final : public QWidget {
+    Q_OBJECT
+
   public:
     // `items` are the array's labels, all of one name; positions in client pixels.
     LabelGrid(QWidget* parent, FormWindow& window, std::vector<const ControlDef*> items);
 
     // The cell of an array index, -1 if the array has no such item.
     int CellOf(int index) const;
+    int CellCount() const { return static_cast<int>(cells_.size()); }
+    const ControlDef& Def(int cell) const { return *cells_[Pos(cell)].def; }
 
     void SetCaption(int cell, const QString& caption);
     QString Caption(int cell) const { return cells_[Pos(cell)].caption; }
@@ -43,11 +51,21 @@ class LabelGrid final : public QWidget {
     bool IsEnabled(int cell) const { return cells_[Pos(cell)].enabled; }
     void SetAccessibleText(int cell, const QString& text);
     QString AccessibleText(int cell) const { return cells_[Pos(cell)].accessible; }
+    // What assistive technology announces: the accessible text, or the
+    // caption while none is set.
+    QString AnnouncedText(int cell) const;
 
     // The cell's rectangle in this widget's coordinates.
     QRect CellRect(int cell) const { return cells_[Pos(cell)].rect; }
     // The topmost visible, enabled cell under a point, -1 if none.
     int CellAt(QPointF point) const;
+    // The topmost visible cell under a point, enabled or not, -1 if none.
+    int ShownCellAt(QPointF point) const;
+
+    // A click on a cell's centre with the left or right button, as the player
+    // makes it, for assistive technology; nothing if the cell is hidden or
+    // disabled.
+    void ClickCell(int cell, Qt::MouseButton button);
 
     int PaintCount() const { return paints_; }
 
@@ -73,6 +91,7 @@ class LabelGrid final : public QWidget {
 
     static std::size_t Pos(int cell) { return static_cast<std::size_t>(cell); }
     void Invalidate(const QRect& rect);
+    int TopCellAt(QPointF point, bool enabledOnly) const;
     void Report(bool down, int cell, QMouseEvent* event);
     const QStaticText& Shaped(int font, const QString& caption);
 

@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QObject>
 #include <QPointer>
+#include <QString>
 
 #include <deque>
 #include <functional>
@@ -29,6 +30,7 @@ class FormWindow;
 class LabelGrid;
 
 using PicturePainter = std::function<void(QPainter&, Picture, const QRectF&)>;
+using PictureDescriber = std::function<QString(Picture)>;
 
 // Orders (name, index) pairs whatever string type holds the name, so that a
 // lookup by string_view allocates nothing.
@@ -110,6 +112,7 @@ struct ToolkitState {
     int beeps = 0;
     bool ended = false;
     PicturePainter picturePainter;
+    PictureDescriber pictureDescriber;
     QIcon programIcon;
     std::vector<QPointer<QWidget>> closing; // closed windows waiting to be deleted
     QObject context;                        // what the toolkit posts for later dies with it

@@ -1,5 +1,6 @@
 #include "ui/toolkit/toolkit.h"
 
+#include "ui/toolkit/accessibility.h"
 #include "ui/toolkit/form_window.h"
 #include "ui/toolkit/state.h"
 #include "ui/toolkit/units.h"
@@ -235,7 +236,9 @@ Control& Form::operator()(std::string_view name, int index) {
 
 // Toolkit
 
-Toolkit::Toolkit() : state_(std::make_unique<detail::ToolkitState>()) {}
+Toolkit::Toolkit() : state_(std::make_unique<detail::ToolkitState>()) {
+    detail::InstallAccessibility();
+}
 
 Toolkit::~Toolkit() = default;
 

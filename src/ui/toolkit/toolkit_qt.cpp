@@ -4,6 +4,7 @@
 #include "ui/toolkit/label_grid.h"
 #include "ui/toolkit/state.h"
 
+#include <QAccessible>
 #include <QPixmap>
 
 namespace tessaline::ui {
@@ -16,6 +17,10 @@ void SetPicturePainter(Toolkit& toolkit, PicturePainter painter) {
             form->window->update();
         }
     }
+}
+
+void SetPictureDescriber(Toolkit& toolkit, PictureDescriber describer) {
+    toolkit.State().pictureDescriber = std::move(describer);
 }
 
 void SetProgramIcon(Toolkit& toolkit, const QIcon& icon) {
@@ -64,9 +69,11 @@ QString AccessibleText(Control& control) {
         return {};
     }
     if (slot->grid != nullptr) {
-        return slot->grid->AccessibleText(slot->cell);
+        return slot->grid->AnnouncedText(slot->cell);
     }
-    return slot->widget->accessibleName();
+    QAccessibleInterface* announced = QAccessible::queryAccessibleInterface(slot->widget);
+    return announced != nullptr ? announced->text(QAccessible::Name)
+                                : slot->widget->accessibleName();
 }
 
 QImage Grab(Form& form) {

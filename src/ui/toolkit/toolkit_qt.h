@@ -11,6 +11,7 @@
 
 #include <functional>
 
+class QAccessibleEvent;
 class QPainter;
 class QRectF;
 class QWidget;
@@ -20,6 +21,9 @@ namespace tessaline::ui {
 // How picture boxes draw their picture into a rectangle of the box.
 using PicturePainter = std::function<void(QPainter&, Picture, const QRectF&)>;
 void SetPicturePainter(Toolkit& toolkit, PicturePainter painter);
+// What each picture shows, in words, for assistive technology.
+using PictureDescriber = std::function<QString(Picture)>;
+void SetPictureDescriber(Toolkit& toolkit, PictureDescriber describer);
 // The icon of the windows whose definition asks for the program icon.
 void SetProgramIcon(Toolkit& toolkit, const QIcon& icon);
 
@@ -35,8 +39,16 @@ QWidget* ControlWidget(Control& control);
 QRect ControlRect(Control& control);
 // How often a painted label array has been painted; -1 for any other control.
 int PaintCount(Control& control);
-// What a painted label array's item announces to assistive technology.
+// The name assistive technology announces for a control: its own accessible
+// name if the program set one, or else what the control shows (a caption, the
+// label beside a text box, a picture's description).
 QString AccessibleText(Control& control);
+
+// For tests and tools: receives what assistive technology would be told about
+// the painted label arrays, in its place, as if it were listening. nullptr
+// gives the telling back to Qt. Returns the listener set before.
+using AccessibilityListener = void (*)(QAccessibleEvent*);
+AccessibilityListener SetAccessibilityListener(AccessibilityListener listener);
 
 // The window as it looks, menu bar and client area, rendered offscreen.
 QImage Grab(Form& form);

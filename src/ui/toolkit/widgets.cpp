@@ -6,6 +6,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 
 namespace tessaline::ui::detail {
 
@@ -54,6 +55,16 @@ void SetWidgetForeColour(QWidget& widget, Colour colour) {
     widget.setForegroundRole(QPalette::WindowText);
 }
 
+void KeepIndicatorWhole(QWidget& button, bool radio) {
+    const int indicator = button.style()->pixelMetric(
+        radio ? QStyle::PM_ExclusiveIndicatorHeight : QStyle::PM_IndicatorHeight, nullptr, &button);
+    const QRect laidOut = button.geometry();
+    if (indicator > laidOut.height()) {
+        const int grow = indicator - laidOut.height();
+        button.setGeometry(laidOut.adjusted(0, -grow / 2, 0, grow - grow / 2));
+    }
+}
+
 LabelWidget::LabelWidget(QWidget* parent, FormWindow& window, const ControlDef& def)
     : QLabel(parent), window_(window), def_(def) {}
 
@@ -80,6 +91,20 @@ void PictureWidget::paintEvent(QPaintEvent*) {
         QPainter painter(this);
         paint(painter, def_.picture, QRectF(rect()));
     }
+}
+
+QString PictureWidget::Description() const {
+    const PictureDescriber& describe = window_.Toolkit().pictureDescriber;
+    if (describe && def_.picture != Picture::None) {
+        if (QString text = describe(def_.picture); !text.isEmpty()) {
+            return text;
+        }
+    }
+    return QString::fromUtf8(def_.name.data(), static_cast<int>(def_.name.size()));
+}
+
+void PictureWidget::Click() {
+    window_.RaiseClick(def_);
 }
 
 void PictureWidget::mousePressEvent(QMouseEvent* event) {

@@ -21,6 +21,11 @@ int ShiftState(Qt::KeyboardModifiers modifiers);
 void SetWidgetBackColour(QWidget& widget, Colour colour);
 void SetWidgetForeColour(QWidget& widget, Colour colour);
 
+// A box or button lower than the desktop style's tick box or dot (the Guess
+// buttons are 13 pixels high) grows to hold it whole, about the same middle
+// line, so that it is not cut at top and bottom.
+void KeepIndicatorWhole(QWidget& button, bool radio);
+
 // A label that reports mouse presses and releases in twips.
 class LabelWidget final : public QLabel {
   public:
@@ -38,8 +43,15 @@ class LabelWidget final : public QLabel {
 
 // A box that shows one of the program's pictures and takes clicks.
 class PictureWidget final : public QWidget {
+    Q_OBJECT
+
   public:
     PictureWidget(QWidget* parent, FormWindow& window, const ControlDef& def);
+
+    // What the picture shows, in words; the control's name if no one said.
+    QString Description() const;
+    // A click as the player's, for assistive technology.
+    void Click();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -54,6 +66,8 @@ class PictureWidget final : public QWidget {
 // A radio button that a click selects but never clears; the window keeps the
 // group exclusive, so that the program may also clear every button of it.
 class RadioWidget final : public QRadioButton {
+    Q_OBJECT
+
   public:
     using QRadioButton::QRadioButton;
 

@@ -1,0 +1,342 @@
+#include "ui/toolkit/accessibility.h"
+
+#include "ui/toolkit/label_grid.h"
+#include "ui/toolkit/state.h"
+#include "ui/toolkit/toolkit_qt.h"
+#include "ui/toolkit/widgets.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QLabel>
+#include <QPointer>
+#include <QRegion>
+#include <QWindow>
+
+#include <cstdlib>
+#include <optional>
+#include <utility>
+
+namespace tessaline::ui::detail {
+
+namespace {
+
+// One cell of a painted label array. It lives as long as the grid's own
+// interface, which registers it with Qt on first use and removes it with itself.
+class CellInterface final : public QAccessibleInterface, public QAccessibleActionInterface {
+  public:
+    CellInterface(LabelGrid* grid, int cell) : grid_(grid), cell_(cell) {}
+
+    bool isValid() const override { return !grid_.isNull(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return grid_ ? grid_->window()->windowHandle() : nullptr; }
+
+    QAccessibleInterface* parent() const override {
+        return grid_ ? QAccessible::queryAccessibleInterface(grid_.data()) : nullptr;
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+
+    QString text(QAccessible::Text kind) const override {
+        if (!grid_ || kind != QAccessible::Name) {
+            return {};
+        }
+        return grid_->AnnouncedText(cell_);
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+
+    QRect rect() const override {
+        if (!grid_) {
+            return {};
+        }
+        const QRect local = grid_->CellRect(cell_);
+        return {grid_->mapToGlobal(local.topLeft()), local.size()};
+    }
+
+    QAccessible::Role role() const override { return QAccessible::Cell; }
+
+    QAccessible::State state() const override {
+        QAccessible::State state;
+        if (!grid_) {
+            state.invalid = true;
+            return state;
+        }
+        state.invisible = !grid_->IsVisible(cell_) || !grid_->isVisible();
+        // Cells beyond the window's edges (the board shows only the squares in
+        // play) are there but cannot be seen; a border line showing at the
+        // edge does not make a cell seen.
+        state.offscreen =
+            state.invisible || !grid_->visibleRegion().contains(grid_->CellRect(cell_).center());
+        state.disabled = !grid_->IsEnabled(cell_) || !grid_->isEnabled();
+        return state;
+    }
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
+                                                    : nullptr;
+    }
+
+    // A press is the player's left click; the menu action his right click.
+    QStringList actionNames() const override {
+        return {QAccessibleActionInterface::pressAction(),
+                QAccessibleActionInterface::showMenuAction()};
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+    void doAction(const QString& action) override {
+        if (!grid_) {
+            return;
+        }
+        if (action == QAccessibleActionInterface::pressAction()) {
+            grid_->ClickCell(cell_, Qt::LeftButton);
+        } else if (action == QAccessibleActionInterface::showMenuAction()) {
+            grid_->ClickCell(cell_, Qt::RightButton);
+        }
+    }
+
+    int Cell() const { return cell_; }
+    const LabelGrid* Grid() const { return grid_.data(); }
+
+  private:
+    QPointer<LabelGrid> grid_;
+    int cell_;
+};
+
+// A painted label array: one child per cell, in index order, whether shown
+// or not, so that a cell's place among its siblings never changes.
+class GridInterface final : public QAccessibleWidget {
+  public:
+    explicit GridInterface(LabelGrid* grid)
+        : QAccessibleWidget(grid, QAccessible::Grouping),
+          ids_(static_cast<std::size_t>(grid->CellCount()), 0) {}
+
+    ~GridInterface() override {
+        for (const QAccessible::Id id : ids_) {
+            if (id != 0) {
+                QAccessible::deleteAccessibleInterface(id);
+            }
+        }
+    }
+
+    int childCount() const override { return static_cast<int>(ids_.size()); }
+
+    QAccessibleInterface* child(int index) const override {
+        if (index < 0 || index >= childCount()) {
+            return nullptr;
+        }
+        QAccessible::Id& id = ids_[static_cast<std::size_t>(index)];
+        if (id == 0) {
+            id = QAccessible::registerAccessibleInterface(new CellInterface(Grid(), index));
+        }
+        return QAccessible::accessibleInterface(id);
+    }
+
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        const auto* cell = dynamic_cast<const CellInterface*>(child);
+        return cell != nullptr && cell->Grid() == Grid() ? cell->Cell() : -1;
+    }
+
+    QAccessibleInterface* childAt(int x, int y) const override {
+        LabelGrid* grid = Grid();
+        const QPoint local = grid->mapFromGlobal(QPoint(x, y));
+        if (!grid->isVisible() || !grid->visibleRegion().contains(local)) {
+            return nullptr;
+        }
+        const int cell = grid->ShownCellAt(local);
+        return cell < 0 ? nullptr : child(cell);
+    }
+
+  private:
+    LabelGrid* Grid() const { return static_cast<LabelGrid*>(widget()); }
+    mutable std::vector<QAccessible::Id> ids_; // 0 until a cell is first asked for
+};
+
+// A picture box: a graphic named by what it shows, which a press clicks.
+class PictureInterface final : public QAccessibleWidget {
+  public:
+    explicit PictureInterface(PictureWidget* picture)
+        : QAccessibleWidget(picture, QAccessible::Graphic) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind != QAccessible::Name) {
+            return QAccessibleWidget::text(kind);
+        }
+        const auto* picture = static_cast<const PictureWidget*>(widget());
+        if (!picture->accessibleName().isEmpty()) {
+            return picture->accessibleName();
+        }
+        return picture->Description();
+    }
+
+    QStringList actionNames() const override { return {QAccessibleActionInterface::pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action == QAccessibleActionInterface::pressAction()) {
+            static_cast<PictureWidget*>(widget())->Click();
+        }
+    }
+};
+
+// The Guess buttons keep their group exclusive themselves (see RadioWidget),
+// which makes the stock interface take them for check boxes.
+class RadioInterface final : public QAccessibleWidget {
+  public:
+    explicit RadioInterface(RadioWidget* radio)
+        : QAccessibleWidget(radio, QAccessible::RadioButton) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind != QAccessible::Name || !widget()->accessibleName().isEmpty()) {
+            return QAccessibleWidget::text(kind);
+        }
+        return WithoutMnemonic(Button()->text());
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = true;
+        state.checked = Button()->isChecked();
+        return state;
+    }
+
+    QStringList actionNames() const override {
+        return QStringList{QAccessibleActionInterface::pressAction()} +
+               QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (action == QAccessibleActionInterface::pressAction()) {
+            if (Button()->isEnabled()) {
+                Button()->click(); // selects, and raises the click the player's would
+            }
+            return;
+        }
+        QAccessibleWidget::doAction(action);
+    }
+
+  private:
+    RadioWidget* Button() const { return static_cast<RadioWidget*>(widget()); }
+
+    // "&Yellow" is read "Yellow"; "&&" stands for one "&".
+    static QString WithoutMnemonic(const QString& text) {
+        QString plain;
+        plain.reserve(text.size());
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text[i] == QLatin1Char('&') && i + 1 < text.size()) {
+                ++i;
+            }
+            plain += text[i];
+        }
+        return plain;
+    }
+};
+
+AccessibilityListener listener = nullptr;
+
+void Announce(QAccessibleEvent& event) {
+    if (listener != nullptr) {
+        listener(&event);
+    } else {
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+QAccessibleInterface* Factory(const QString&, QObject* object) {
+    if (auto* grid = qobject_cast<LabelGrid*>(object)) {
+        return new GridInterface(grid);
+    }
+    if (auto* picture = qobject_cast<PictureWidget*>(object)) {
+        return new PictureInterface(picture);
+    }
+    if (auto* radio = qobject_cast<RadioWidget*>(object)) {
+        return new RadioInterface(radio);
+    }
+    return nullptr;
+}
+
+// Twips of room between a label and the text box it names.
+constexpr int NearGap = 360;
+constexpr int Slack = 60; // labels may overlap their box by a pixel or so
+
+// How far `label` stands from `box` if it names it: on the box's row and
+// ending just left of it, or just above it and starting at its left edge.
+std::optional<int> Gap(const ControlDef& label, const ControlDef& box) {
+    const int labelRight = label.left + label.width;
+    const int labelBottom = label.top + label.height;
+    const int labelMiddle = label.top + label.height / 2;
+    if (labelMiddle >= box.top && labelMiddle <= box.top + box.height &&
+        labelRight >= box.left - NearGap && labelRight <= box.left + Slack &&
+        label.left < box.left) {
+        return std::abs(box.left - labelRight);
+    }
+    if (labelBottom >= box.top - NearGap && labelBottom <= box.top + Slack &&
+        label.left >= box.left - Slack && label.left < box.left + box.width) {
+        return std::abs(box.top - labelBottom);
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+void InstallAccessibility() {
+    static const bool installed = [] {
+        QAccessible::installFactory(Factory);
+        return true;
+    }();
+    (void)installed;
+}
+
+bool Listening() {
+    return listener != nullptr || QAccessible::isActive();
+}
+
+void AnnounceNameChange(LabelGrid& grid, int cell) {
+    QAccessibleEvent event(&grid, QAccessible::NameChanged);
+    event.setChild(cell);
+    Announce(event);
+}
+
+void AnnounceStateChange(LabelGrid& grid, int cell) {
+    QAccessible::State changed;
+    changed.invisible = true;
+    changed.disabled = true;
+    QAccessibleStateChangeEvent event(&grid, changed);
+    event.setChild(cell);
+    Announce(event);
+}
+
+void NameTextBoxes(std::vector<ControlSlot>& controls) {
+    for (ControlSlot& box : controls) {
+        if (box.def->kind != ControlKind::TextBox || box.widget == nullptr) {
+            continue;
+        }
+        QLabel* nearest = nullptr;
+        int nearestGap = 0;
+        for (const ControlSlot& label : controls) {
+            if (label.def->kind != ControlKind::Label || label.grid != nullptr ||
+                label.widget == nullptr) {
+                continue;
+            }
+            const std::optional<int> gap = Gap(*label.def, *box.def);
+            if (gap && (nearest == nullptr || *gap < nearestGap)) {
+                nearest = static_cast<QLabel*>(label.widget);
+                nearestGap = *gap;
+            }
+        }
+        if (nearest != nullptr) {
+            // A buddy names the box with the label's caption as it is now, and
+            // tells assistive technology which label belongs to which box.
+            nearest->setBuddy(box.widget);
+        } else {
+            box.widget->setAccessibleName(
+                QString::fromUtf8(box.def->name.data(), static_cast<int>(box.def->name.size())));
+        }
+    }
+}
+
+} // namespace tessaline::ui::detail
+
+namespace tessaline::ui {
+
+AccessibilityListener SetAccessibilityListener(AccessibilityListener listener) {
+    return std::exchange(detail::listener, listener);
+}
+
+} // namespace tessaline::ui
