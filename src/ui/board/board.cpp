@@ -2,6 +2,7 @@
 // are in play. Presses and releases go to the rules of play.
 
 #include "model/appearance.h"
+#include "model/describe.h"
 #include "play/clicks.h"
 #include "ui/app/app.h"
 #include "ui/app/windows.h"
@@ -51,9 +52,12 @@ ScanSet ScannedColours(App& app) {
 void PaintSquare(App& app, int column, int row) {
     Control& square = SquareLabel(app, column, row);
     square.SetVisible(true);
-    if (const auto colour = SquareBackColour(app.game.At(column, row))) {
+    const Cell& cell = app.game.At(column, row);
+    if (const auto colour = SquareBackColour(cell)) {
         square.SetBackColour(*colour);
     }
+    // What a screen reader says of the square follows what it shows.
+    square.SetAccessibleName(DescribeSquare(cell, column, row, square.Caption()));
 }
 
 void RefreshSquare(App& app, int column, int row) {

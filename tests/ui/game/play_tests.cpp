@@ -129,6 +129,24 @@ class PlayTests : public QObject {
         QVERIFY(!program.game().GameOver);
     }
 
+    void aScreenReaderHearsWhatEachSquareShows() {
+        Program program;
+        program.NewGame("YR#/YYR");
+        program.Click(Square(1, 0), Qt::RightButton); // a Red square marked Yellow
+        program.Click(Square(0, 1));                  // uncovers the Yellow there
+        const struct {
+            int column, row;
+            const char* spoken;
+        } squares[] = {{0, 0, "Row 1, column 1: hidden"},
+                       {1, 0, "Row 1, column 2: marked Yellow"},
+                       {2, 0, "Row 1, column 3: block"},
+                       {0, 1, "Row 2, column 1: Yellow, 0"}};
+        for (const auto& square : squares) {
+            Control& label = program["Board"]("Square", Square(square.column, square.row));
+            QCOMPARE(AccessibleText(label), QString::fromUtf8(square.spoken));
+        }
+    }
+
     void pressAndReleaseAtDifferentPointsDoNothing_data() {
         QTest::addColumn<int>("button");
         QTest::addColumn<QPoint>("release");
