@@ -199,7 +199,8 @@ class AccessibleBoardTests : public QObject {
             ->actionInterface()
             ->doAction(QAccessibleActionInterface::showMenuAction());
         QCOMPARE(game.At(3, 1).State, CodeYellow); // marked with the guess, at no risk
-        QCOMPARE(grid->child(Square(3, 1))->text(QAccessible::Name), QStringLiteral("?"));
+        QCOMPARE(grid->child(Square(3, 1))->text(QAccessible::Name),
+                 QStringLiteral("Row 2, column 4: marked Yellow"));
         QCOMPARE(program.tk.BeepCount(), 0);
     }
 
