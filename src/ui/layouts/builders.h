@@ -11,15 +11,22 @@
 
 namespace tessaline::ui::layout {
 
-// A window of fixed size with neither a minimize nor a maximize button, and the program's icon.
-inline FormDef FixedDialog(std::string_view name, std::string_view caption, int clientWidth,
-                           int clientHeight, std::optional<Placement> placement) {
+// A window with the defaults of its type: sizable, both title-bar buttons, the toolkit's icon.
+inline FormDef Window(std::string_view name, std::string_view caption, int clientWidth,
+                      int clientHeight, std::optional<Placement> placement) {
     FormDef form;
     form.name = name;
     form.caption = caption;
     form.clientWidth = clientWidth;
     form.clientHeight = clientHeight;
     form.placement = placement;
+    return form;
+}
+
+// A window of fixed size with neither a minimize nor a maximize button, and the program's icon.
+inline FormDef FixedDialog(std::string_view name, std::string_view caption, int clientWidth,
+                           int clientHeight, std::optional<Placement> placement) {
+    FormDef form = Window(name, caption, clientWidth, clientHeight, placement);
     form.border = BorderKind::FixedSingle;
     form.minimizeButton = false;
     form.maximizeButton = false;
@@ -31,12 +38,7 @@ inline FormDef FixedDialog(std::string_view name, std::string_view caption, int 
 inline FormDef SizableWindow(std::string_view name, std::string_view caption, int clientWidth,
                              int clientHeight, std::optional<Placement> placement,
                              bool maximizeButton, bool programIcon) {
-    FormDef form;
-    form.name = name;
-    form.caption = caption;
-    form.clientWidth = clientWidth;
-    form.clientHeight = clientHeight;
-    form.placement = placement;
+    FormDef form = Window(name, caption, clientWidth, clientHeight, placement);
     form.border = BorderKind::Sizable;
     form.minimizeButton = true;
     form.maximizeButton = maximizeButton;
