@@ -1,6 +1,7 @@
 // The about window of the maker: its picture, web site and where to ask for its home page.
 
-#include "ui/layouts/information.h"
+#include "ui/layouts/builders.h"
+#include "ui/layouts/layouts.h"
 #include "ui/layouts/maker.h"
 
 #include <string>
@@ -12,24 +13,27 @@ const FormDef& AboutVantiroLayout() {
     static const std::string homePageAddress =
         std::string(6, ' ') + std::string(maker::HomePageAddress);
     static const FormDef form = [] {
-        using namespace information;
-        FormDef f = Window("AboutVantiro", "About Vantiro Software", 6300, 2235, false);
+        using namespace layout;
+        FormDef f = InformationWindow("AboutVantiro", "About Vantiro Software", 6300, 2235,
+                                      /*maximizeButton=*/false);
         f.controls = {
             // Hidden here; the window's load step shows it.
             PictureBox("icnVantiro", Picture::Maker, false, 240, 240, 720, 720, 1),
-            Text("lblWebPage",
-                 "To find out more about Vantiro Software and about other programs made by Vantiro "
-                 "Software you can visit our web site. Our website can be reached from the web "
-                 "site: ",
-                 1080, 120, 3135, 975, 2),
-            Text("lblorv", webAddress, 1080, 960, 3135, 255, 4),
-            Text("lblGetWebPage",
-                 " Or, we will send you the current URL of Vantiro Software's home pae if you send "
-                 "an e-mail to:",
-                 1080, 1200, 3255, 735, 3),
+            Label(
+                "lblWebPage",
+                "To find out more about Vantiro Software and about other programs made by Vantiro "
+                "Software you can visit our web site. Our website can be reached from the web "
+                "site: ",
+                1080, 120, 3135, 975, 2),
+            Label("lblorv", webAddress, 1080, 960, 3135, 255, 4),
+            Label(
+                "lblGetWebPage",
+                " Or, we will send you the current URL of Vantiro Software's home pae if you send "
+                "an e-mail to:",
+                1080, 1200, 3255, 735, 3),
             // Reaches below the client area; the address takes one line.
-            Text("Label3", homePageAddress, 1080, 1920, 2535, 1455, 5),
-            Button("Ok", "Ok", 4440, 120, 1215, 375, 0),
+            Label("Label3", homePageAddress, 1080, 1920, 2535, 1455, 5),
+            Button("Ok", "Ok", 4440, 120, 1215, 375, 0, ButtonRole::Default),
         };
         return f;
     }();

@@ -1,10 +1,13 @@
 // The board window: one label per cell of the 30 by 30 grid, whatever part of it is in play.
 
+#include "ui/layouts/builders.h"
 #include "ui/layouts/layouts.h"
 
 namespace tessaline::ui {
 
 namespace {
+
+using namespace layout;
 
 constexpr int GridSide = 30;
 // Squares lie 240 apart and are 255 wide, so that neighbouring borders fall on one line.
@@ -12,34 +15,20 @@ constexpr int Spacing = 240;
 constexpr int Side = 255;
 
 FormDef Build() {
-    FormDef form{.name = "Board",
-                 .caption = "Board",
-                 .clientWidth = 3615, // a 15 by 15 board: 14 * 240 + 255
-                 .clientHeight = 3615,
-                 .placement = Placement{2850, 2430},
-                 .border = BorderKind::FixedSingle,
-                 .minimizeButton = false,
-                 .maximizeButton = false,
-                 .programIcon = true,
-                 .controls = {},
-                 .menus = {}};
+    // Sized for a 15 by 15 board: 14 * 240 + 255 each way.
+    FormDef form = FixedDialog("Board", "Board", 3615, 3615, Placement{2850, 2430});
     form.controls.reserve(GridSide * GridSide);
     for (int i = 0; i < GridSide * GridSide; ++i) {
         const int column = i % GridSide;
         const int row = i / GridSide;
-        form.controls.push_back({.kind = ControlKind::Label,
-                                 .name = "Square",
-                                 .index = i,
-                                 .left = Spacing * column,
-                                 .top = Spacing * row,
-                                 .width = Side,
-                                 .height = Side,
-                                 .tab = i,
-                                 .font = {.points = 8.25, .bold = true},
-                                 .align = TextAlign::Centre,
-                                 .border = true,
-                                 .backColour = SystemWindowBackground,
-                                 .foreColour = SystemWindowText});
+        ControlDef square =
+            Item(i, Label("Square", {}, Spacing * column, Spacing * row, Side, Side, i));
+        square.font = {.points = 8.25, .bold = true};
+        square.align = TextAlign::Centre;
+        square.border = true;
+        square.backColour = SystemWindowBackground;
+        square.foreColour = SystemWindowText;
+        form.controls.push_back(square);
     }
     return form;
 }

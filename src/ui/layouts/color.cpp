@@ -1,6 +1,7 @@
 // The main window: three rows (Colors Scanned, Remaining Colors, Guess) by six colour columns,
 // and the program's whole menu bar.
 
+#include "ui/layouts/builders.h"
 #include "ui/layouts/layouts.h"
 
 #include <array>
@@ -8,6 +9,8 @@
 namespace tessaline::ui {
 
 namespace {
+
+using namespace layout;
 
 // Index 0 is unused: the colour code is the index of every control array here.
 constexpr std::array<std::string_view, 7> ColourName{"",      "Yellow", "Orange", "Red",
@@ -50,76 +53,26 @@ std::vector<MenuDef> MenuBar() {
 }
 
 FormDef Build() {
-    FormDef form{.name = "Color",
-                 .caption = "Tessaline",
-                 .clientWidth = 7530,
-                 .clientHeight = 1275,
-                 .placement = Placement{2055, 675},
-                 .border = BorderKind::Sizable,
-                 .minimizeButton = true,
-                 .maximizeButton = false,
-                 .programIcon = true,
-                 .controls = {},
-                 .menus = MenuBar()};
+    FormDef form = SizableWindow("Color", "Tessaline", 7530, 1275, Placement{2055, 675},
+                                 /*maximizeButton=*/false, /*programIcon=*/true);
+    form.menus = MenuBar();
 
     auto& controls = form.controls;
-    controls.push_back({.kind = ControlKind::Label,
-                        .name = "lblScan",
-                        .caption = "Colors Scanned",
-                        .left = 120,
-                        .top = 120,
-                        .width = 1335,
-                        .height = 255,
-                        .tab = 8});
-    controls.push_back({.kind = ControlKind::Label,
-                        .name = "lblRemaining",
-                        .caption = "Remaining Colors",
-                        .left = 120,
-                        .top = 480,
-                        .width = 1335,
-                        .height = 255,
-                        .tab = 9});
-    controls.push_back({.kind = ControlKind::Label,
-                        .name = "lblGuess",
-                        .caption = "Guess",
-                        .left = 120,
-                        .top = 960,
-                        .width = 1335,
-                        .height = 255,
-                        .tab = 10});
+    controls.push_back(Label("lblScan", "Colors Scanned", 120, 120, 1335, 255, 8));
+    controls.push_back(Label("lblRemaining", "Remaining Colors", 120, 480, 1335, 255, 9));
+    controls.push_back(Label("lblGuess", "Guess", 120, 960, 1335, 255, 10));
     for (int i = 1; i <= 6; ++i) {
-        controls.push_back({.kind = ControlKind::CheckBox,
-                            .name = "cbxScan",
-                            .index = i,
-                            .caption = ColourName[i],
-                            .left = Column(i),
-                            .top = 120,
-                            .width = 1335,
-                            .height = 255,
-                            .tab = ScanTab[i]});
+        controls.push_back(
+            Item(i, CheckBox("cbxScan", ColourName[i], Column(i), 120, 1335, 255, ScanTab[i])));
     }
     for (int i = 1; i <= 6; ++i) {
-        controls.push_back({.kind = ControlKind::Label,
-                            .name = "lblNumRemaining",
-                            .index = i,
-                            .left = Column(i),
-                            .top = 480,
-                            .width = 495,
-                            .height = 255,
-                            .tab = FirstRemainingTab + i - 1});
+        controls.push_back(Item(
+            i, Label("lblNumRemaining", {}, Column(i), 480, 495, 255, FirstRemainingTab + i - 1)));
     }
     for (int i = 1; i <= 6; ++i) {
         // Yellow is the guess until the player picks another colour.
-        controls.push_back({.kind = ControlKind::RadioButton,
-                            .name = "rbtGuess",
-                            .index = i,
-                            .caption = ColourName[i],
-                            .left = Column(i),
-                            .top = 960,
-                            .width = 855,
-                            .height = 195,
-                            .tab = GuessTab[i],
-                            .value = i == 1});
+        controls.push_back(Item(i, RadioButton("rbtGuess", ColourName[i], Column(i), 960, 855, 195,
+                                               GuessTab[i], /*selected=*/i == 1)));
     }
     return form;
 }

@@ -1,5 +1,6 @@
 // The Customize Board dialog: a share of blocks set at random.
 
+#include "ui/layouts/builders.h"
 #include "ui/layouts/layouts.h"
 
 namespace tessaline::ui {
@@ -7,42 +8,13 @@ namespace tessaline::ui {
 namespace {
 
 FormDef Build() {
-    FormDef form{.name = "CustomizeBoard",
-                 .caption = "Customize Board",
-                 .clientWidth = 2610,
-                 .clientHeight = 1080,
-                 .placement = Placement{90, 2835},
-                 .border = BorderKind::FixedSingle,
-                 .minimizeButton = false,
-                 .maximizeButton = false,
-                 .programIcon = true,
-                 .controls = {},
-                 .menus = {}};
+    using namespace layout;
+    FormDef form =
+        FixedDialog("CustomizeBoard", "Customize Board", 2610, 1080, Placement{90, 2835});
     form.controls = {
-        {.kind = ControlKind::Label,
-         .name = "lblPerBlocks",
-         .caption = "% Of Board As Blocks",
-         .left = 240,
-         .top = 120,
-         .width = 1695,
-         .height = 255,
-         .tab = 2},
-        {.kind = ControlKind::TextBox,
-         .name = "txtPerBlocks",
-         .left = 1920,
-         .top = 120,
-         .width = 495,
-         .height = 285,
-         .tab = 0},
-        {.kind = ControlKind::CommandButton,
-         .name = "btnSetBlocks",
-         .caption = "Set Blocks",
-         .left = 720,
-         .top = 600,
-         .width = 1095,
-         .height = 375,
-         .tab = 1,
-         .isDefault = true},
+        Label("lblPerBlocks", "% Of Board As Blocks", 240, 120, 1695, 255, 2),
+        TextBox("txtPerBlocks", 1920, 120, 495, 285, 0),
+        Button("btnSetBlocks", "Set Blocks", 720, 600, 1095, 375, 1, ButtonRole::Default),
     };
     return form;
 }

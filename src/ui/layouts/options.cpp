@@ -1,6 +1,7 @@
 // The Options dialog: the share of each colour, one row per colour from Yellow at the top to
 // Purple at the bottom, and the board's height and width.
 
+#include "ui/layouts/builders.h"
 #include "ui/layouts/layouts.h"
 
 #include <array>
@@ -8,6 +9,8 @@
 namespace tessaline::ui {
 
 namespace {
+
+using namespace layout;
 
 // Each colour label is a control array of its own whose one item carries the colour's index.
 constexpr std::array<std::string_view, 7> LabelName{
@@ -27,90 +30,24 @@ int Row(int index) {
 }
 
 FormDef Build() {
-    FormDef form{.name = "Options",
-                 .caption = "Options",
-                 .clientWidth = 4005,
-                 .clientHeight = 2550,
-                 .placement = Placement{6645, 2430},
-                 .border = BorderKind::FixedSingle,
-                 .minimizeButton = false,
-                 .maximizeButton = false,
-                 .programIcon = true,
-                 .controls = {},
-                 .menus = {}};
+    FormDef form = FixedDialog("Options", "Options", 4005, 2550, Placement{6645, 2430});
 
     auto& controls = form.controls;
     for (int i = 1; i <= 6; ++i) {
-        controls.push_back({.kind = ControlKind::Label,
-                            .name = LabelName[i],
-                            .index = i,
-                            .caption = LabelCaption[i],
-                            .left = 240,
-                            .top = Row(i),
-                            .width = 1695,
-                            .height = 255,
-                            .tab = 2 * i - 1});
+        controls.push_back(
+            Item(i, Label(LabelName[i], LabelCaption[i], 240, Row(i), 1695, 255, 2 * i - 1)));
     }
     // Filled from the settings each time the dialog opens.
     for (int i = 1; i <= 6; ++i) {
-        controls.push_back({.kind = ControlKind::TextBox,
-                            .name = "txtPerColor",
-                            .index = i,
-                            .left = 1920,
-                            .top = Row(i),
-                            .width = 495,
-                            .height = 285,
-                            .tab = 2 * (i - 1)});
+        controls.push_back(Item(i, TextBox("txtPerColor", 1920, Row(i), 495, 285, 2 * (i - 1))));
     }
-    controls.push_back({.kind = ControlKind::Label,
-                        .name = "lblHeight",
-                        .caption = "Height",
-                        .left = 2520,
-                        .top = 1320,
-                        .width = 615,
-                        .height = 255,
-                        .tab = 12});
-    controls.push_back({.kind = ControlKind::TextBox,
-                        .name = "txtHeight",
-                        .left = 3240,
-                        .top = 1320,
-                        .width = 495,
-                        .height = 285,
-                        .tab = 13});
-    controls.push_back({.kind = ControlKind::Label,
-                        .name = "lblWidth",
-                        .caption = "Width",
-                        .left = 2520,
-                        .top = 1680,
-                        .width = 615,
-                        .height = 255,
-                        .tab = 14});
-    controls.push_back({.kind = ControlKind::TextBox,
-                        .name = "txtWidth",
-                        .left = 3240,
-                        .top = 1680,
-                        .width = 495,
-                        .height = 285,
-                        .tab = 15});
-    controls.push_back({.kind = ControlKind::CommandButton,
-                        .name = "btnOK",
-                        .caption = "OK",
-                        .left = 2760,
-                        .top = 240,
-                        .width = 975,
-                        .height = 375,
-                        .tab = 16,
-                        .isDefault = true});
+    controls.push_back(Label("lblHeight", "Height", 2520, 1320, 615, 255, 12));
+    controls.push_back(TextBox("txtHeight", 3240, 1320, 495, 285, 13));
+    controls.push_back(Label("lblWidth", "Width", 2520, 1680, 615, 255, 14));
+    controls.push_back(TextBox("txtWidth", 3240, 1680, 495, 285, 15));
+    controls.push_back(Button("btnOK", "OK", 2760, 240, 975, 375, 16, ButtonRole::Default));
     // A command button despite its name: Escape presses it.
-    controls.push_back({.kind = ControlKind::CommandButton,
-                        .name = "lblCancel",
-                        .caption = "Cancel",
-                        .left = 2760,
-                        .top = 720,
-                        .width = 975,
-                        .height = 375,
-                        .tab = 17,
-                        .isCancel = true});
+    controls.push_back(Button("lblCancel", "Cancel", 2760, 720, 975, 375, 17, ButtonRole::Cancel));
     return form;
 }
 

@@ -1,5 +1,6 @@
 // The win window.
 
+#include "ui/layouts/builders.h"
 #include "ui/layouts/layouts.h"
 
 namespace tessaline::ui {
@@ -7,35 +8,11 @@ namespace tessaline::ui {
 namespace {
 
 FormDef Build() {
-    FormDef form{.name = "PlayerWin",
-                 .caption = "You Win!",
-                 .clientWidth = 2220,
-                 .clientHeight = 1650,
-                 .placement = std::nullopt,
-                 .border = BorderKind::Sizable,
-                 .minimizeButton = true,
-                 .maximizeButton = true,
-                 .programIcon = false,
-                 .controls = {},
-                 .menus = {}};
+    using namespace layout;
+    FormDef form = InformationWindow("PlayerWin", "You Win!", 2220, 1650, /*maximizeButton=*/true);
     form.controls = {
-        {.kind = ControlKind::Label,
-         .name = "lblWin",
-         .caption = "Congratulations! You Win!",
-         .left = 120,
-         .top = 240,
-         .width = 1935,
-         .height = 375,
-         .tab = 0},
-        {.kind = ControlKind::CommandButton,
-         .name = "btnOK",
-         .caption = "OK",
-         .left = 600,
-         .top = 960,
-         .width = 1095,
-         .height = 375,
-         .tab = 1,
-         .isDefault = true},
+        Label("lblWin", "Congratulations! You Win!", 120, 240, 1935, 375, 0),
+        Button("btnOK", "OK", 600, 960, 1095, 375, 1, ButtonRole::Default),
     };
     return form;
 }

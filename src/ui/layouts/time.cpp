@@ -1,5 +1,6 @@
 // The clock window: the seconds of the current game in large type, and the timer that counts them.
 
+#include "ui/layouts/builders.h"
 #include "ui/layouts/layouts.h"
 
 namespace tessaline::ui {
@@ -7,29 +8,16 @@ namespace tessaline::ui {
 namespace {
 
 FormDef Build() {
-    FormDef form{.name = "Time",
-                 .caption = "Time",
-                 .clientWidth = 1635,
-                 .clientHeight = 630,
-                 .placement = Placement{60, 345}, // the top-left corner of the screen
-                 .border = BorderKind::Sizable,
-                 .minimizeButton = true,
-                 .maximizeButton = true,
-                 .programIcon = true,
-                 .controls = {},
-                 .menus = {}};
+    using namespace layout;
+    FormDef form = SizableWindow("Time", "Time", 1635, 630,
+                                 Placement{60, 345}, // the top-left corner of the screen
+                                 /*maximizeButton=*/true, /*programIcon=*/true);
+    // Far wider than the window: whatever lies beyond the client area is simply not seen.
+    ControlDef time = Label("lblTime", {}, 120, 120, 11175, 375, 0);
+    time.font = {.points = 18, .bold = true};
     form.controls = {
-        // Off until a game starts it.
-        {.kind = ControlKind::Timer, .name = "tmrSecond", .interval = 1000, .enabled = false},
-        // Far wider than the window: whatever lies beyond the client area is simply not seen.
-        {.kind = ControlKind::Label,
-         .name = "lblTime",
-         .left = 120,
-         .top = 120,
-         .width = 11175,
-         .height = 375,
-         .tab = 0,
-         .font = {.points = 18, .bold = true}},
+        Timer("tmrSecond", 1000, /*enabled=*/false), // off until a game starts it
+        time,
     };
     return form;
 }

@@ -12,10 +12,6 @@ namespace tessaline::ui::test {
 
 namespace {
 
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
-}
-
 // A control at a place given in twips.
 ControlDef Placed(ControlKind kind, std::string_view name, std::string_view caption, QRect at) {
     ControlDef def;

@@ -22,10 +22,6 @@ namespace tessaline::ui::test {
 
 namespace {
 
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
-}
-
 // Aligned 2 by 2 blocks of device pixels that are not of one colour: a window
 // drawn at one pixel to the pixel and then enlarged has none.
 int MixedBlocks(const QImage& image, const QRect& area) {

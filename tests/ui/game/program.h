@@ -4,6 +4,7 @@
 
 #include "model/random.h"
 #include "play/clicks.h"
+#include "qt_test_support.h"
 #include "ui/app/app.h"
 #include "ui/app/pictures_glue.h"
 #include "ui/toolkit/toolkit.h"
@@ -12,7 +13,6 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -25,14 +25,6 @@
 #include <vector>
 
 namespace tessaline::ui::test {
-
-// Any Qt warning fails the test, except the offscreen platform's notices that
-// it cannot pass on size hints, raise a window or grab the keyboard.
-inline void FailOnUnexpectedWarnings() {
-    QTest::failOnWarning(QRegularExpression(
-        QStringLiteral("^(?!This plugin does not support "
-                       "(propagateSizeHints\\(\\)|raise\\(\\)|grabbing the keyboard)$).*")));
-}
 
 // The source of chance of a test: it deals the board a test writes out (see
 // Program::NewGame), or else draws from a fixed seed.
@@ -219,7 +211,7 @@ class Program {
     // A menu command as the player chooses it.
     void Menu(std::string_view item) {
         QWidget* window = WindowWidget(tk.Touch("Color"));
-        auto* action = window->findChild<QAction*>(QString::fromUtf8(item.data(), item.size()));
+        auto* action = window->findChild<QAction*>(ToQString(item));
         QVERIFY2(action != nullptr, item.data());
         action->trigger();
     }
@@ -227,10 +219,10 @@ class Program {
     // A press or release on a square through the window system; `at` is in
     // pixels from the square's top-left corner.
     void Press(int index, Qt::MouseButton button = Qt::LeftButton, QPoint at = {8, 8}) {
-        Mouse(index, button, at, true);
+        OnSquare(Mouse::Press, index, button, at);
     }
     void Release(int index, Qt::MouseButton button = Qt::LeftButton, QPoint at = {8, 8}) {
-        Mouse(index, button, at, false);
+        OnSquare(Mouse::Release, index, button, at);
     }
     void Click(int index, Qt::MouseButton button = Qt::LeftButton, QPoint at = {8, 8}) {
         Press(index, button, at);
@@ -243,8 +235,8 @@ class Program {
         QWidget* widget = ControlWidget(control);
         QVERIFY(widget != nullptr);
         const QRect rect = ControlRect(control);
-        const QPoint at = rect.isEmpty() ? QPoint(6, widget->height() / 2)
-                                         : QPoint(rect.left() + 6, rect.center().y());
+        const QPoint at =
+            rect.isEmpty() ? OnIndicator(widget) : QPoint(rect.left() + 6, rect.center().y());
         QTest::mouseClick(widget, Qt::LeftButton, {}, at);
     }
 
@@ -278,17 +270,9 @@ class Program {
     App app;
 
   private:
-    void Mouse(int index, Qt::MouseButton button, QPoint at, bool press) {
+    void OnSquare(test::Mouse action, int index, Qt::MouseButton button, QPoint at) {
         Control& square = tk.Touch("Board")("Square", index);
-        QWidget* widget = ControlWidget(square);
-        const QPoint where = ControlRect(square).topLeft() + at;
-        QWidget* top = widget->window();
-        const QPoint inTop = widget->mapTo(top, where);
-        if (press) {
-            QTest::mousePress(top->windowHandle(), button, {}, inTop);
-        } else {
-            QTest::mouseRelease(top->windowHandle(), button, {}, inTop);
-        }
+        PlayerMouse(action, ControlWidget(square), ControlRect(square).topLeft() + at, button);
     }
 };
 

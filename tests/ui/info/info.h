@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QWidget>
 
 #include <array>
 #include <string_view>
@@ -52,18 +51,7 @@ inline void Open(Program& program, std::string_view window) {
 // loop would have deleted them.
 inline int CountWindows(std::string_view window) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    const QString name = QString::fromUtf8(window.data(), static_cast<qsizetype>(window.size()));
-    int count = 0;
-    for (const QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget->objectName() == name) {
-            ++count;
-        }
-    }
-    return count;
-}
-
-inline QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return CountTopLevels(ToQString(window));
 }
 
 } // namespace tessaline::ui::test

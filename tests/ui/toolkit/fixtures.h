@@ -1,54 +1,14 @@
 #pragma once
 // Small window definitions and an event recorder shared by the toolkit tests.
 
+#include "qt_test_support.h"
 #include "ui/toolkit/toolkit.h"
-
-#include <QRegularExpression>
-#include <QTest>
-#include <QWidget>
-#include <QWindow>
 
 #include <cstdio>
 #include <string>
 #include <vector>
 
 namespace tessaline::ui::test {
-
-// Any Qt warning fails the test, except the offscreen platform's notices that
-// it cannot pass on size hints, raise a window or grab the keyboard.
-inline void FailOnUnexpectedWarnings() {
-    QTest::failOnWarning(QRegularExpression(
-        QStringLiteral("^(?!This plugin does not support "
-                       "(propagateSizeHints\\(\\)|raise\\(\\)|grabbing the keyboard)$).*")));
-}
-
-// Where the player clicks a check box or radio button: on its indicator, which
-// short captions leave well left of the widget's centre.
-inline QPoint OnIndicator(const QWidget* widget) {
-    return QPoint(6, widget->height() / 2);
-}
-
-// A mouse action of the player: through the window system, so that the window
-// finds the widget under the pointer and keeps the mouse for the widget that
-// took the press. `at` is in `widget`'s coordinates.
-enum class Mouse { Press, Release, Click };
-inline void PlayerMouse(Mouse action, QWidget* widget, QPoint at,
-                        Qt::MouseButton button = Qt::LeftButton,
-                        Qt::KeyboardModifiers modifiers = {}) {
-    QWidget* top = widget->window();
-    const QPoint where = widget->mapTo(top, at);
-    switch (action) {
-    case Mouse::Press:
-        QTest::mousePress(top->windowHandle(), button, modifiers, where);
-        break;
-    case Mouse::Release:
-        QTest::mouseRelease(top->windowHandle(), button, modifiers, where);
-        break;
-    case Mouse::Click:
-        QTest::mouseClick(top->windowHandle(), button, modifiers, where);
-        break;
-    }
-}
 
 // Every event a window raises, as one readable line each.
 class Recorder {

@@ -66,14 +66,6 @@ int RunMainLoop() {
     return quitting.count() == 1 ? code : -2;
 }
 
-int CountTopLevels(const QString& name) {
-    int count = 0;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        count += widget->objectName() == name ? 1 : 0;
-    }
-    return count;
-}
-
 } // namespace
 
 class WindowTests : public QObject {
