@@ -30,6 +30,21 @@ asan-test: deps
 	cmake --build $(ASAN) -j $(JOBS)
 	cd $(ASAN) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# Pictures of every window and of a game in progress, lost and won, in screenshots/.
+screenshots: build
+	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/tessaline_screenshots screenshots
+
+# Benchmarks in an optimised build of their own, medians against a floor
+# measured in the same run. Start-up is timed offscreen, and under Xvfb too.
+BENCH_BUILD ?= build-bench
+bench: deps
+	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DTESSALINE_BENCH=ON -DTESSALINE_WERROR=$(WERROR) $(CMAKE_ARGS)
+	cmake --build $(BENCH_BUILD) -j $(JOBS) --target board_redraw_bench game_bench startup_bench
+	QT_QPA_PLATFORM=offscreen $(BENCH_BUILD)/bench/board_redraw_bench
+	QT_QPA_PLATFORM=offscreen $(BENCH_BUILD)/bench/game_bench
+	QT_QPA_PLATFORM=offscreen $(BENCH_BUILD)/bench/startup_bench
+	if command -v xvfb-run >/dev/null; then xvfb-run -a $(BENCH_BUILD)/bench/startup_bench; fi
+
 # The Debian package, written to $(BUILD)/tessaline_<version>_<arch>.deb.
 package: build
 	cmake --build $(BUILD) --target package
@@ -50,4 +65,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(ASAN) $(COVERAGE_BUILD)
+	rm -rf $(BUILD) $(ASAN) $(COVERAGE_BUILD) $(BENCH_BUILD)

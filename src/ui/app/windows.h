@@ -29,6 +29,7 @@ void DefineTime(App& app);
 void ResetSeconds(App& app);
 void ShowSeconds(App& app);
 void ShowClock(App& app);
+// Running: the timer starts afresh, its first tick a whole second from now.
 void SetClockRunning(App& app, bool running);
 
 // Settings dialogs and the error window (ui/dialogs).

@@ -53,7 +53,13 @@ void ShowClock(App& app) {
 }
 
 void SetClockRunning(App& app, bool running) {
-    app.tk.Touch("Time")("tmrSecond").SetEnabled(running);
+    Control& timer = app.tk.Touch("Time")("tmrSecond");
+    // Stopping first makes a restarted clock wait a whole second for its first
+    // tick, even when it was already running.
+    timer.SetEnabled(false);
+    if (running) {
+        timer.SetEnabled(true);
+    }
 }
 
 } // namespace tessaline::ui

@@ -1,12 +1,16 @@
 // The main window: the Colors Scanned boxes, the remaining counts, the Guess
 // buttons and the whole menu.
 
+#include "model/deal.h"
 #include "model/game.h"
+#include "play/endgame.h"
 #include "ui/app/app.h"
 #include "ui/app/windows.h"
 #include "ui/layouts/layouts.h"
 
+#include <memory>
 #include <string>
+#include <string_view>
 
 namespace tessaline::ui {
 
@@ -35,11 +39,124 @@ void StartUp(App& app) {
     InitColorWindow(app);
 }
 
+void RedrawBoard(App& app) {
+    app.tk.Touch("Board").Show();
+    DrawBoard(app);
+}
+
+void NewGame(App& app) {
+    // A dialog the player closed through its title bar comes back with its
+    // defaults in force (the Options dialog's board size and shares, no block
+    // share), and it must do so before the deal: otherwise the first time New
+    // Game touches it, it would change the settings under a board already
+    // dealt, and the board drawn would not be the board played.
+    for (const char* window : {"CustomizeBoard", "Options", "PlayerWin"}) {
+        app.tk.Touch(window);
+    }
+    DealBoard(app.game, app.random);
+    ShowRemaining(app);
+    // Values typed into an open dialog and not confirmed are dropped with it.
+    for (const char* window : {"CustomizeBoard", "Options", "PlayerWin"}) {
+        app.tk.Touch(window).Hide();
+    }
+    RedrawBoard(app);
+    ResetSeconds(app);
+    ShowClock(app);
+    SetClockRunning(app, true);
+    app.game.GameOver = false;
+}
+
+void Show(App& app, std::string_view window) {
+    app.tk.Touch(window).Show();
+}
+
+void MenuClick(App& app, std::string_view item) {
+    if (item == "G_NewGame") {
+        NewGame(app);
+    } else if (item == "G_Quit") {
+        Quit(app.game, app.frontend);
+    } else if (item == "G_Exit") {
+        app.tk.EndProgram();
+    } else if (item == "R_Board") {
+        RedrawBoard(app);
+    } else if (item == "R_Time") {
+        Show(app, "Time");
+        ShowClock(app);
+    } else if (item == "O_Options") {
+        OpenOptions(app);
+    } else if (item == "O_CustomizeBoard") {
+        EndGame(app.game, app.frontend);
+        OpenCustomizeBoard(app);
+    } else if (item == "I_A_Tessaline") {
+        Show(app, "AboutTessaline");
+    } else if (item == "I_A_Vantiro") {
+        Show(app, "AboutVantiro");
+    } else if (item == "I_A_Author") {
+        Show(app, "AboutAuthor");
+    } else if (item == "I_R_Object") {
+        Show(app, "Rules_Object");
+    } else if (item == "I_R_Play") {
+        Show(app, "Rules_Play");
+    } else if (item == "I_R_Customize") {
+        Show(app, "Rules_Customize");
+    } else if (item == "I_License") {
+        Show(app, "License");
+    }
+}
+
+// Selecting a Guess button from here raises its click again, as the player's
+// click would; `busy` lets that inner click through without acting, so the
+// sequence runs once and ends with the one button selected.
+void GuessClick(App& app, Int16 index, bool& busy) {
+    if (busy) {
+        return;
+    }
+    busy = true;
+    struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{busy};
+
+    Form& color = app.tk.Touch("Color");
+    app.game.GuessColour = index;
+    for (Int16 code = CodeYellow; code <= CodePurple; ++code) {
+        color("rbtGuess", code).SetEnabled(false);
+    }
+    if (color("rbtGuess", index).Value() != 1) {
+        for (Int16 code = CodeYellow; code <= CodePurple; ++code) {
+            color("rbtGuess", code).SetValue(0);
+        }
+        color("rbtGuess", index).SetValue(1);
+    }
+    for (Int16 code = CodeYellow; code <= CodePurple; ++code) {
+        color("rbtGuess", code).SetEnabled(true);
+    }
+}
+
+// The counts on the board follow the ticks at once, but only while a game runs.
+void ScanClick(App& app) {
+    if (!app.game.GameOver) {
+        DrawBoard(app);
+    }
+}
+
 } // namespace
 
 void DefineColor(App& app) {
     FormHandlers handlers;
     handlers.load = [&app] { StartUp(app); };
+    handlers.menu = [&app](std::string_view item) { MenuClick(app, item); };
+    handlers.click = [&app, busy = std::make_shared<bool>(false)](std::string_view control,
+                                                                  int index) {
+        if (index < CodeYellow || index > CodePurple) {
+            return;
+        }
+        if (control == "rbtGuess") {
+            GuessClick(app, static_cast<Int16>(index), *busy);
+        } else if (control == "cbxScan") {
+            ScanClick(app);
+        }
+    };
     app.tk.Define(ColorLayout(), std::move(handlers));
 }
 

@@ -3,6 +3,7 @@
 // deterministic source of chance. Everything is driven through real windows.
 
 #include "model/random.h"
+#include "play/clicks.h"
 #include "ui/app/app.h"
 #include "ui/app/pictures_glue.h"
 #include "ui/toolkit/toolkit.h"
@@ -10,13 +11,18 @@
 
 #include <QAction>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
 #include <memory>
+#include <stdexcept>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace tessaline::ui::test {
 
@@ -28,9 +34,92 @@ inline void FailOnUnexpectedWarnings() {
                        "(propagateSizeHints\\(\\)|raise\\(\\)|grabbing the keyboard)$).*")));
 }
 
+// The source of chance of a test: it deals the board a test writes out (see
+// Program::NewGame), or else draws from a fixed seed.
+class DeckRandom final : public RandomSource {
+  public:
+    void Reseed() override {}
+    float Next() override {
+        if (deck_.empty()) {
+            return fallback_.Next();
+        }
+        const float draw = deck_[next_ % deck_.size()];
+        ++next_;
+        return draw;
+    }
+    void Stack(std::vector<float> draws) {
+        deck_ = std::move(draws);
+        next_ = 0;
+    }
+
+  private:
+    SeededRandom fallback_{1};
+    std::vector<float> deck_;
+    std::size_t next_ = 0;
+};
+
+// The draw that deals colour `code` with the shares in force: the middle of its
+// band. Purple takes what the first five leave.
+inline float DrawFor(const Game& game, Int16 code) {
+    double below = 0;
+    for (Int16 c = CodeYellow; c < code; ++c) {
+        below += game.Percent[c];
+    }
+    const double above = code == CodePurple ? 100.0 : below + game.Percent[code];
+    if (above <= below) {
+        throw std::invalid_argument("no share to deal colour " + std::to_string(code));
+    }
+    return static_cast<float>((below + above) / 2 / 100);
+}
+
+inline Int16 CodeOfLetter(char letter) {
+    switch (letter) {
+    case 'Y':
+        return CodeYellow;
+    case 'O':
+        return CodeOrange;
+    case 'R':
+        return CodeRed;
+    case 'G':
+        return CodeGreen;
+    case 'B':
+        return CodeBlue;
+    case 'P':
+        return CodePurple;
+    case '#':
+        return CodeBlock;
+    default:
+        throw std::invalid_argument(std::string("no colour is written ") + letter);
+    }
+}
+
+// Counts the times a window appears on screen.
+class ShowCounter final : public QObject {
+  public:
+    explicit ShowCounter(QWidget* window) { window->installEventFilter(this); }
+    int count = 0;
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            ++count;
+        }
+        return false;
+    }
+};
+
+// A board of one letter, `width` by `height`, written as Program::NewGame reads it.
+inline std::string Filled(char letter, int width, int height) {
+    std::string rows;
+    for (int row = 0; row < height; ++row) {
+        rows += (row == 0 ? "" : "/") + std::string(static_cast<std::size_t>(width), letter);
+    }
+    return rows;
+}
+
 class Program {
   public:
-    explicit Program(std::unique_ptr<RandomSource> source = std::make_unique<SeededRandom>(1))
+    explicit Program(std::unique_ptr<RandomSource> source = std::make_unique<DeckRandom>())
         : random(std::move(source)), app(tk, *random) {
         InstallPictures(tk);
         app.Start();
@@ -38,6 +127,81 @@ class Program {
 
     Form& operator[](std::string_view window) { return tk[window]; }
     Game& game() { return app.game; }
+
+    // New Game from the menu, dealing the board written as rows separated by
+    // '/', one letter a square: Y O R G B P a colour, # a block. The board in
+    // play takes the size of the rows, as if the Options dialog had set it,
+    // and blocks are set or cleared as a right click in the Customize Board
+    // dialog does it.
+    void NewGame(std::string_view rows) {
+        auto* deck = dynamic_cast<DeckRandom*>(random.get());
+        QVERIFY2(deck != nullptr, "a board written out needs the program's own deck");
+        std::vector<std::string_view> lines;
+        for (std::size_t start = 0;;) {
+            const std::size_t end = rows.find('/', start);
+            lines.push_back(rows.substr(start, end - start));
+            if (end == std::string_view::npos) {
+                break;
+            }
+            start = end + 1;
+        }
+        Game& g = game();
+        g.BoardHeight = static_cast<Int16>(lines.size());
+        g.BoardWidth = static_cast<Int16>(lines.front().size());
+        std::vector<float> draws;
+        // Dealing goes down each column in turn and draws nothing for a block.
+        for (int column = 0; column < g.BoardWidth; ++column) {
+            for (int row = 0; row < g.BoardHeight; ++row) {
+                QCOMPARE(lines[static_cast<std::size_t>(row)].size(), lines.front().size());
+                const Int16 code = CodeOfLetter(lines[static_cast<std::size_t>(row)][column]);
+                if ((code == CodeBlock) != (g.At(column, row).Colour == CodeBlock)) {
+                    ToggleBlock(g, app.frontend, column, row);
+                }
+                if (code != CodeBlock) {
+                    draws.push_back(DrawFor(g, code));
+                }
+            }
+        }
+        deck->Stack(std::move(draws));
+        Menu("G_NewGame");
+    }
+
+    // What the player reads and sees on a square.
+    std::string Caption(int column, int row) {
+        return tk.Touch("Board")("Square", Square(column, row)).Caption();
+    }
+    Colour Back(int column, int row) {
+        return tk.Touch("Board")("Square", Square(column, row)).BackColour();
+    }
+    bool Shown(std::string_view window) { return tk.Exists(window) && tk[window].IsShown(); }
+    std::string Text(std::string_view window, std::string_view control, int index = -1) {
+        return tk.Touch(window)(control, index).Caption();
+    }
+
+    // The clock's timer as Qt runs it; nullptr while the clock window does not exist.
+    QTimer* ClockTimer() {
+        QWidget* window = WindowWidget(tk["Time"]);
+        return window == nullptr ? nullptr : window->findChild<QTimer*>();
+    }
+    // One tick of the clock, as its timer gives it.
+    void Tick() {
+        QTimer* timer = ClockTimer();
+        QVERIFY(timer != nullptr);
+        QVERIFY(QMetaObject::invokeMethod(timer, "timeout"));
+    }
+
+    // A press or release on a square sent straight to the widget that shows
+    // it, at a position in pixels from the square's corner that may fall
+    // between pixels, which the window system never reports.
+    void SendMouse(int index, QPointF at, bool press, Qt::MouseButton button = Qt::LeftButton) {
+        Control& square = tk.Touch("Board")("Square", index);
+        QWidget* widget = ControlWidget(square);
+        const QPointF where = QPointF(ControlRect(square).topLeft()) + at;
+        QMouseEvent event(press ? QEvent::MouseButtonPress : QEvent::MouseButtonRelease, where,
+                          widget->mapToGlobal(where), button,
+                          press ? Qt::MouseButtons(button) : Qt::MouseButtons(), {});
+        QCoreApplication::sendEvent(widget, &event);
+    }
 
     // A menu command as the player chooses it.
     void Menu(std::string_view item) {

@@ -1,0 +1,309 @@
+// The main window: its menu commands, the Guess buttons and the Colors Scanned
+// boxes, through the menu bar and the player's clicks.
+
+#include "program.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QTest>
+#include <QThread>
+
+#include <algorithm>
+
+namespace tessaline::ui::test {
+
+namespace {
+
+int SelectedGuesses(Program& program) {
+    int selected = 0;
+    for (Int16 code = CodeYellow; code <= CodePurple; ++code) {
+        selected += program["Color"]("rbtGuess", code).Value();
+    }
+    return selected;
+}
+
+bool ClockRuns(Program& program) {
+    QTimer* timer = program.ClockTimer();
+    return timer != nullptr && timer->isActive();
+}
+
+} // namespace
+
+class MainWindowTests : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() { FailOnUnexpectedWarnings(); }
+
+    void infoCommandsShowTheirWindows_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("window");
+        QTest::newRow("about Tessaline") << "I_A_Tessaline"
+                                         << "AboutTessaline";
+        QTest::newRow("about Vantiro") << "I_A_Vantiro"
+                                       << "AboutVantiro";
+        QTest::newRow("about the author") << "I_A_Author"
+                                          << "AboutAuthor";
+        QTest::newRow("rules: object") << "I_R_Object"
+                                       << "Rules_Object";
+        QTest::newRow("rules: play") << "I_R_Play"
+                                     << "Rules_Play";
+        QTest::newRow("rules: customize") << "I_R_Customize"
+                                          << "Rules_Customize";
+        QTest::newRow("licence") << "I_License"
+                                 << "License";
+        QTest::newRow("options") << "O_Options"
+                                 << "Options";
+        QTest::newRow("customize board") << "O_CustomizeBoard"
+                                         << "CustomizeBoard";
+        QTest::newRow("redraw board") << "R_Board"
+                                      << "Board";
+        QTest::newRow("redraw time") << "R_Time"
+                                     << "Time";
+    }
+    void infoCommandsShowTheirWindows() {
+        QFETCH(QString, item);
+        QFETCH(QString, window);
+        Program program;
+        const std::string name = window.toStdString();
+        QVERIFY(!program.Shown(name));
+        program.Menu(item.toStdString());
+        QVERIFY(program.Shown(name));
+        // Choosing it again leaves it shown, and still only one of it.
+        program.Menu(item.toStdString());
+        QVERIFY(program.Shown(name));
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        QCOMPARE(std::count_if(windows.begin(), windows.end(),
+                               [&](QWidget* w) { return w->objectName() == window; }),
+                 1);
+    }
+
+    void newGameDealsDrawsAndStartsTheClock() {
+        Program program;
+        program.Menu("G_NewGame");
+        QVERIFY(!program.game().GameOver);
+        QVERIFY(program.Shown("Board"));
+        QVERIFY(program.Shown("Time"));
+        QCOMPARE(program.Text("Time", "lblTime"), std::string("0"));
+        QVERIFY(ClockRuns(program));
+        int dealt = 0;
+        for (Int16 code = CodeYellow; code <= CodePurple; ++code) {
+            const std::string count = program.Text("Color", "lblNumRemaining", code);
+            QCOMPARE(count, std::to_string(program.game().Remaining[code]));
+            dealt += std::stoi(count);
+        }
+        QCOMPARE(dealt, 225);
+        for (int row = 0; row < 15; ++row) {
+            for (int column = 0; column < 15; ++column) {
+                QCOMPARE(program.Back(column, row), ScreenButtonFace);
+                QCOMPARE(program.Caption(column, row), std::string());
+            }
+        }
+    }
+
+    void newGameHidesTheDialogsAndTheWinWindowAndRestartsTheClock() {
+        Program program;
+        program.NewGame("YYY");
+        program.Click(Square(0, 0));
+        QVERIFY(program.Shown("PlayerWin"));
+        program.Menu("O_Options");
+        program.Menu("O_CustomizeBoard");
+        program.Menu("G_NewGame");
+        program.Tick();
+        program.Tick();
+        QCOMPARE(program.Text("Time", "lblTime"), std::string("2"));
+
+        program.Menu("G_NewGame");
+
+        for (const char* window : {"Options", "CustomizeBoard", "PlayerWin"}) {
+            QVERIFY2(!program.Shown(window), window);
+        }
+        QCOMPARE(program.Text("Time", "lblTime"), std::string("0"));
+        QVERIFY(ClockRuns(program));
+        program.Tick();
+        QCOMPARE(program.Text("Time", "lblTime"), std::string("1"));
+    }
+
+    void aRestartedClockWaitsAWholeSecond() {
+        Program program;
+        program.Menu("G_NewGame");
+        QThread::msleep(400);
+        program.Menu("G_NewGame");
+        // Without a restart the timer would be due within 600 ms.
+        QVERIFY2(program.ClockTimer()->remainingTime() > 750,
+                 qPrintable(QString::number(program.ClockTimer()->remainingTime())));
+    }
+
+    // A dialog closed through its title bar comes back with its defaults when
+    // New Game touches it, and that happens before the deal: the board dealt is
+    // the one drawn and played.
+    void aClosedOptionsDialogRestoresItsDefaultsBeforeTheDeal() {
+        Program program;
+        program.Menu("O_Options");
+        program.CloseByTitleBar("Options");
+        program.game().BoardWidth = 10; // as a confirmed Options dialog leaves them
+        program.game().BoardHeight = 4;
+
+        program.Menu("G_NewGame");
+
+        QCOMPARE(program.game().BoardWidth, 15);
+        QCOMPARE(program.game().BoardHeight, 15);
+        int dealt = 0;
+        for (Int16 code = CodeYellow; code <= CodePurple; ++code) {
+            dealt += std::stoi(program.Text("Color", "lblNumRemaining", code));
+        }
+        QCOMPARE(dealt, 225);
+        QCOMPARE(ClientWidget(program["Board"])->size(), QSize(241, 241));
+        QVERIFY(!program.Shown("Options"));
+    }
+
+    void aClosedCustomizeBoardDialogDropsItsBlockShare() {
+        Program program;
+        program.Menu("O_CustomizeBoard");
+        program.game().Percent[0] = 40;
+        program.CloseByTitleBar("CustomizeBoard");
+        program.Menu("G_NewGame");
+        QCOMPARE(program.game().Percent[0], 0.0);
+        QVERIFY(!program.Shown("CustomizeBoard"));
+    }
+
+    void blocksSetByRightClicksInCustomizeBoardAreDealtAsBlocks() {
+        Program program;
+        program.Menu("O_CustomizeBoard");
+        program.Menu("R_Board");
+        program.Click(Square(2, 3), Qt::RightButton);
+        program.Click(Square(4, 4), Qt::RightButton);
+        QCOMPARE(program.Back(2, 3), ScreenBlack);
+
+        program.Menu("G_NewGame");
+        program.Menu("G_NewGame"); // blocks stay from game to game
+
+        QVERIFY(!program.Shown("CustomizeBoard"));
+        for (const auto& [column, row] : {std::pair{2, 3}, std::pair{4, 4}}) {
+            QCOMPARE(program.Back(column, row), ScreenBlack);
+            QCOMPARE(program.Caption(column, row), std::string("?"));
+        }
+        int dealt = 0;
+        for (Int16 code = CodeYellow; code <= CodePurple; ++code) {
+            dealt += std::stoi(program.Text("Color", "lblNumRemaining", code));
+        }
+        QCOMPARE(dealt, 223);
+    }
+
+    void colorsScannedRecountDuringAGameOnly() {
+        Program program;
+        program.NewGame("YRB/YYY");
+        program.Click(Square(0, 0)); // Red beside it: no spread
+        QCOMPARE(program.Caption(0, 0), std::string("0"));
+
+        program.ClickControl("Color", "cbxScan", CodeRed);
+        QCOMPARE(program.Caption(0, 0), std::string("1"));
+        program.ClickControl("Color", "cbxScan", CodeYellow);
+        QCOMPARE(program.Caption(0, 0), std::string("3"));
+
+        program.Click(Square(2, 0)); // Blue: lost
+        QVERIFY(program.game().GameOver);
+        program.ClickControl("Color", "cbxScan", CodeRed); // the tick goes, the number stays
+        QCOMPARE(program["Color"]("cbxScan", CodeRed).Value(), 0);
+        QCOMPARE(program.Caption(0, 0), std::string("3"));
+        QCOMPARE(program.Caption(1, 0), std::string()); // revealed without a number
+
+        program.Menu("R_Board");
+        QCOMPARE(program.Caption(0, 0), std::string("2"));
+        QCOMPARE(program.Caption(1, 0), std::string("4")); // four Yellows around
+    }
+
+    void guessButtonsLeaveExactlyOneSelected_data() {
+        QTest::addColumn<QList<int>>("clicks");
+        QTest::newRow("Yellow, already selected") << QList<int>{1};
+        QTest::newRow("Orange") << QList<int>{2};
+        QTest::newRow("Purple") << QList<int>{6};
+        QTest::newRow("Red, then Red again") << QList<int>{3, 3};
+        QTest::newRow("every one in turn") << QList<int>{1, 2, 3, 4, 5, 6};
+        QTest::newRow("back and forth") << QList<int>{5, 2, 5, 1};
+    }
+    void guessButtonsLeaveExactlyOneSelected() {
+        QFETCH(QList<int>, clicks);
+        Program program;
+        for (int code : clicks) {
+            program.ClickControl("Color", "rbtGuess", code);
+            QCOMPARE(int(program.game().GuessColour), code);
+            QCOMPARE(program["Color"]("rbtGuess", code).Value(), 1);
+            QCOMPARE(SelectedGuesses(program), 1);
+            for (Int16 other = CodeYellow; other <= CodePurple; ++other) {
+                QVERIFY(program["Color"]("rbtGuess", other).IsEnabled());
+            }
+        }
+    }
+
+    // A click that reaches the window while the button is not selected (the
+    // player's click unselected it, or nothing selected it): the handler
+    // selects it itself, which raises its click once more.
+    void aGuessClickOnAnUnselectedButtonSelectsItOnce() {
+        Program program;
+        program.ClickControl("Color", "rbtGuess", CodeGreen);
+        Control& blue = program["Color"]("rbtGuess", CodeBlue);
+        auto* widget = qobject_cast<QAbstractButton*>(ControlWidget(blue));
+        QVERIFY(widget != nullptr);
+        QVERIFY(!widget->isChecked());
+        QVERIFY(QMetaObject::invokeMethod(widget, "clicked", Q_ARG(bool, false)));
+        QCOMPARE(int(program.game().GuessColour), int(CodeBlue));
+        QCOMPARE(blue.Value(), 1);
+        QCOMPARE(SelectedGuesses(program), 1);
+    }
+
+    void quitRevealsTheBoardWithoutABeep() {
+        Program program;
+        program.NewGame("YRB/BYY");
+        program.Menu("G_Quit");
+        QVERIFY(program.game().GameOver);
+        QVERIFY(!ClockRuns(program));
+        QCOMPARE(program.tk.BeepCount(), 0);
+        const Colour backs[] = {ScreenYellow, ScreenRed,    ScreenBlue,
+                                ScreenBlue,   ScreenYellow, ScreenYellow};
+        for (int i = 0; i < 6; ++i) {
+            QCOMPARE(program.Back(i % 3, i / 3), backs[i]);
+            QCOMPARE(program.Caption(i % 3, i / 3), std::string());
+        }
+        // Left clicks no longer count.
+        program.Click(Square(0, 0));
+        QCOMPARE(program.Caption(0, 0), std::string());
+    }
+
+    void customizeBoardCommandEndsTheGameWithoutReveal() {
+        Program program;
+        program.NewGame("YRB/BYY");
+        program.Menu("O_CustomizeBoard");
+        QVERIFY(program.game().GameOver);
+        QVERIFY(!ClockRuns(program));
+        QVERIFY(program.Shown("CustomizeBoard"));
+        QCOMPARE(program.Back(1, 0), ScreenButtonFace);
+        QCOMPARE(program.tk.BeepCount(), 0);
+    }
+
+    void exitEndsTheProgram_data() {
+        QTest::addColumn<bool>("byTitleBar");
+        QTest::newRow("Game > Exit") << false;
+        QTest::newRow("main window closed") << true;
+    }
+    void exitEndsTheProgram() {
+        QFETCH(bool, byTitleBar);
+        Program program;
+        program.Menu("G_NewGame");
+        program.Menu("I_License");
+        if (byTitleBar) {
+            program.CloseByTitleBar("Color");
+        } else {
+            program.Menu("G_Exit");
+        }
+        QVERIFY(program.tk.Ended());
+        for (const char* window : {"Color", "Board", "Time", "License", "Options"}) {
+            QVERIFY2(!program.tk.Exists(window), window);
+        }
+    }
+};
+
+} // namespace tessaline::ui::test
+
+QTEST_MAIN(tessaline::ui::test::MainWindowTests)
+#include "main_window_tests.moc"
