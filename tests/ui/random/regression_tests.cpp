@@ -3,6 +3,10 @@
 
 #include "session.h"
 
+#include "ui/toolkit/toolkit_qt.h"
+
+#include <QTimer>
+#include <QWidget>
 
 #include <QTest>
 
@@ -67,6 +71,51 @@ class RegressionTests : public QObject {
         session.WindowMouse(false, inside, mouse, {});
         const Cell& clicked = game.At(inside.x() / 16, inside.y() / 16);
         QCOMPARE(clicked.State, mouse == Qt::LeftButton ? StateVisible : CodeYellow);
+    }
+
+    // The Options dialog, closed through its title bar and opened again, puts
+    // the default 15 x 15 in force at once. A game dealt on another size used
+    // to go on with counts that held squares no longer in play: it could never
+    // be won. Now such a game ends, as an accepted OK ends it, and the board
+    // window takes the new size; a game on 15 x 15 goes on.
+    void optionsCreatedAgainEndAGameOfAnotherSize_data() {
+        QTest::addColumn<QString>("width");
+        QTest::addColumn<QString>("height");
+        QTest::addColumn<bool>("ends");
+        QTest::newRow("20 x 20") << "20"
+                                 << "20" << true;
+        QTest::newRow("15 x 4") << "15"
+                                << "4" << true;
+        QTest::newRow("30 x 15") << "30"
+                                 << "15" << true;
+        QTest::newRow("15 x 15") << "15"
+                                 << "15" << false;
+    }
+    void optionsCreatedAgainEndAGameOfAnotherSize() {
+        QFETCH(QString, width);
+        QFETCH(QString, height);
+        QFETCH(bool, ends);
+        Session session(11);
+        session.Menu("O_Options");
+        QVERIFY(session.Type("Options", "txtWidth", -1, width, false));
+        QVERIFY(session.Type("Options", "txtHeight", -1, height, false));
+        session.ClickAt("Options", "btnOK", -1, Qt::LeftButton);
+        session.Menu("G_NewGame");
+        session.Menu("O_Options");
+        session.CloseByTitleBar("Options");
+        Session::FlushDeletes();
+        QVERIFY(!session.game().GameOver);
+
+        session.Menu("O_Options");
+
+        QCOMPARE(session.game().BoardWidth, Int16(15));
+        QCOMPARE(session.game().BoardHeight, Int16(15));
+        QCOMPARE(session.game().GameOver, ends);
+        QCOMPARE(session.ClockTimer()->isActive(), !ends);
+        if (ends) {
+            QCOMPARE(ClientWidget(session.tk["Board"])->size(), QSize(241, 241));
+        }
+        QVERIFY(session.Shown("Options"));
     }
 };
 
