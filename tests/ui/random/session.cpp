@@ -81,12 +81,20 @@ void Session::Menu(std::string_view item) {
     action->trigger();
 }
 
+Control& Session::SquareHandle(int index) {
+    Control*& square = squares_.at(static_cast<std::size_t>(index));
+    if (square == nullptr) {
+        square = &tk["Board"]("Square", index);
+    }
+    return *square;
+}
+
 QRect Session::SquareRect(int index) {
-    return ControlRect(tk["Board"]("Square", index));
+    return ControlRect(SquareHandle(index));
 }
 
 QWidget* Session::SquaresWidget() {
-    return ControlWidget(tk["Board"]("Square", 0));
+    return ControlWidget(SquareHandle(0));
 }
 
 QRect Session::VisibleSquares() {

@@ -14,6 +14,7 @@
 #include <QRect>
 #include <QString>
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -86,9 +87,17 @@ class Session {
     // Deletes the windows that were closed, as the event loop would next.
     static void FlushDeletes();
 
+    // The handle of a board square, kept: looking 900 of them up by name for
+    // every redraw checked would cost more than the redraw. Like every handle
+    // it creates the board window when used while the window does not exist.
+    Control& SquareHandle(int index);
+
     SeededRandom random;
     Toolkit tk;
     App app;
+
+  private:
+    std::array<Control*, SquareCount> squares_{};
 };
 
 } // namespace tessaline::ui::random
