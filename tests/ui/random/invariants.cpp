@@ -1,6 +1,8 @@
 #include "invariants.h"
 
+#include "oracle_parts.h"
 #include "oracles.h"
+#include "say.h"
 
 #include "ui/layouts/layouts.h"
 #include "ui/toolkit/toolkit_qt.h"
@@ -10,26 +12,10 @@
 #include <QWidget>
 
 #include <cmath>
-#include <sstream>
 
 namespace tessaline::ui::random {
 
 namespace {
-
-std::size_t Slot(std::string_view window) {
-    for (std::size_t i = 0; i < WindowCount; ++i) {
-        if (WindowNames[i] == window) {
-            return i;
-        }
-    }
-    throw std::logic_error("no window " + std::string(window));
-}
-
-template <class... Parts> std::string Say(const Parts&... parts) {
-    std::ostringstream text;
-    (text << ... << parts);
-    return text.str();
-}
 
 std::string CellText(int column, int row, const Cell& cell) {
     return Say("cell (", column, ", ", row, ") Colour ", cell.Colour, " State ", cell.State);
@@ -147,7 +133,7 @@ void CheckMainWindow(Session& session, const Game& game, Failures& failures) {
 
 void UpdateClock(const Observation& before, const Observation& after, const Expect& expect,
                  Tracker& tracker) {
-    const std::size_t time = Slot("Time");
+    const std::size_t time = WindowSlot("Time");
     if (!before.exists[time] && after.exists[time]) {
         tracker.expectedSeconds = 0; // created again, its load step run
         tracker.clockShouldRun = false;
@@ -168,7 +154,7 @@ void CheckClock(Session& session, const Observation& after, const Tracker& track
         failures.push_back(Say("Seconds is ", after.game.Seconds, ", ticks since the clock began ",
                                tracker.expectedSeconds));
     }
-    if (!after.exists[Slot("Time")]) {
+    if (!after.exists[WindowSlot("Time")]) {
         return;
     }
     if (after.timerEnabled != tracker.clockShouldRun) {
@@ -187,7 +173,7 @@ void CheckClock(Session& session, const Observation& after, const Tracker& track
     }
     const std::string shown = time("lblTime").Caption();
     const std::string seconds = std::to_string(after.game.Seconds);
-    if (shown != seconds && (after.shown[Slot("Time")] || !shown.empty())) {
+    if (shown != seconds && (after.shown[WindowSlot("Time")] || !shown.empty())) {
         failures.push_back(Say("the clock shows \"", shown, "\", Seconds is ", seconds));
     }
 }
@@ -203,24 +189,25 @@ void CheckWindows(Session& session, const Observation& before, const Observation
     }
     // The program itself never hides the board, the clock or the main window.
     for (const char* never : {"Color", "Board", "Time"}) {
-        const std::size_t i = Slot(never);
+        const std::size_t i = WindowSlot(never);
         if (before.shown[i] && after.exists[i] && !after.shown[i]) {
             failures.push_back(Say("the program hid the window ", never));
         }
     }
-    if (after.shown[Slot("CustomizeBoard")] && !after.game.GameOver) {
+    if (after.shown[WindowSlot("CustomizeBoard")] && !after.game.GameOver) {
         failures.push_back("a game runs while the Customize Board dialog is shown");
     }
-    if (!expect.closed.empty() && expect.closed != "Color" && after.exists[Slot(expect.closed)]) {
+    if (!expect.closed.empty() && expect.closed != "Color" &&
+        after.exists[WindowSlot(expect.closed)]) {
         failures.push_back("the window " + expect.closed + " survived its title bar's close box");
     }
-    if (!expect.shows.empty() && !after.shown[Slot(expect.shows)]) {
+    if (!expect.shows.empty() && !after.shown[WindowSlot(expect.shows)]) {
         failures.push_back("the window " + expect.shows + " is not shown");
     }
-    if (!expect.hides.empty() && after.shown[Slot(expect.hides)]) {
+    if (!expect.hides.empty() && after.shown[WindowSlot(expect.hides)]) {
         failures.push_back("the window " + expect.hides + " is still shown");
     }
-    if (after.exists[Slot("AboutTessaline")]) {
+    if (after.exists[WindowSlot("AboutTessaline")]) {
         Form& about = session.tk["AboutTessaline"];
         const bool product = about("icnTessaline").IsVisible();
         const bool maker = about("icnVantiro").IsVisible();
@@ -230,7 +217,7 @@ void CheckWindows(Session& session, const Observation& before, const Observation
                                    after.game.AboutPictureFlag));
         }
     }
-    if (after.exists[Slot("AboutVantiro")] &&
+    if (after.exists[WindowSlot("AboutVantiro")] &&
         !session.tk["AboutVantiro"]("icnVantiro").IsVisible()) {
         failures.push_back("AboutVantiro does not show its picture");
     }

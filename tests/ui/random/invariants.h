@@ -75,11 +75,15 @@ struct Expect {
     bool WantsBoard() const { return redraw || boardUnchanged || blocks.has_value(); }
 };
 
-// What the driver keeps across events: its own account of the clock.
+// What the driver keeps across events: its own account of the clock. The
+// clock counts from New Game until the game ends, or until the player closes
+// the clock window through its title bar: its timer goes with it, and a clock
+// window created again starts with its timer off, so a game may then run on
+// (GameOver false) with no clock counting until the next New Game. The
+// seconds are the ticks given since New Game, 0 again whenever the clock
+// window is created again, and stop at 32767.
 struct Tracker {
     int expectedSeconds = 0;
-    // Whether the clock should be counting: from New Game until the game ends
-    // or the player closes the clock window.
     bool clockShouldRun = false;
 };
 

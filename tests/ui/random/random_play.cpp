@@ -32,7 +32,7 @@ void WriteCurrent() {
     written = write(STDERR_FILENO, "\n", 1);
 }
 
-void OnFatalSignal(int signal) {
+[[maybe_unused]] void OnFatalSignal(int signal) {
     WriteCurrent();
     std::signal(signal, SIG_DFL);
     std::raise(signal);
@@ -65,11 +65,13 @@ int main(int argc, char** argv) {
     std::cout << "random_play: TESSALINE_SEED=" << seed << " TESSALINE_EVENTS=" << events
               << std::endl;
 
+#if defined(__SANITIZE_ADDRESS__)
+    // The sanitizers report first, then name the event.
+    __sanitizer_set_death_callback(WriteCurrent);
+#else
     std::signal(SIGSEGV, OnFatalSignal);
     std::signal(SIGABRT, OnFatalSignal);
     std::signal(SIGFPE, OnFatalSignal);
-#if defined(__SANITIZE_ADDRESS__)
-    __sanitizer_set_death_callback(WriteCurrent);
 #endif
 
     tessaline::ui::random::Driver driver(seed);
