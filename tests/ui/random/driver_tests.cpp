@@ -156,6 +156,8 @@ const std::vector<Planted>& Rows() {
              s.app.frontend.StopClock();
          },
          OptionsOk({"15", "15", "1", "1", "2", "0", "0", "0"}), "the rules give"},
+        {"the win window over a game still to win", NewGameDefault,
+         [](Session& s) { s.tk["PlayerWin"].Show(); }, Expect{}, "the win window is shown"},
         {"a window that survived its close box", Nothing, Nothing,
          [] {
              Expect expect;

@@ -197,6 +197,16 @@ void CheckWindows(Session& session, const Observation& before, const Observation
     if (after.shown[WindowSlot("CustomizeBoard")] && !after.game.GameOver) {
         failures.push_back("a game runs while the Customize Board dialog is shown");
     }
+    // Only a win shows the win window, and only New Game deals new counts,
+    // hiding it first.
+    int left = 0;
+    for (int c = 1; c <= 6; ++c) {
+        left += after.game.Remaining[static_cast<std::size_t>(c)];
+    }
+    if (after.shown[WindowSlot("PlayerWin")] && (!after.game.GameOver || left != 0)) {
+        failures.push_back(Say("the win window is shown with ", left, " squares to find and ",
+                               "GameOver ", after.game.GameOver));
+    }
     if (!expect.closed.empty() && expect.closed != "Color" &&
         after.exists[WindowSlot(expect.closed)]) {
         failures.push_back("the window " + expect.closed + " survived its title bar's close box");
