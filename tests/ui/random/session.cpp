@@ -28,11 +28,12 @@ QString ToQString(std::string_view text) {
 
 // Timestamps of the mouse events sent through the window system. Each click
 // lies far from the one before, so that the window system makes no double
-// click of two; WindowDoubleClick makes one on purpose.
-int NextTimestamp(int step) {
-    static int now = 0;
-    now += step;
-    return now;
+// click of two; WindowDoubleClick makes one on purpose. The count wraps round
+// well inside a positive int, however long the run.
+int NextTimestamp(unsigned step) {
+    static unsigned now = 0;
+    now = (now + step) & 0x3FFF'FFFFu;
+    return static_cast<int>(now);
 }
 
 // A key press and its release, sent to a widget; a key nobody takes goes up to
