@@ -7,7 +7,7 @@ WERROR    ?= OFF
 JOBS      ?= $(shell nproc)
 CMAKE_ARGS ?=
 
-.PHONY: deps configure build run test asan-test a11y-test bench screenshots coverage package format clean
+.PHONY: deps configure build run test asan-test soak a11y-test bench screenshots coverage package format clean
 
 deps:
 	@scripts/install-deps
@@ -29,6 +29,15 @@ asan-test: deps
 	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DTESSALINE_SANITIZE=ON -DTESSALINE_WERROR=$(WERROR) $(CMAKE_ARGS)
 	cmake --build $(ASAN) -j $(JOBS)
 	cd $(ASAN) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Random play through the real windows under the sanitizers, as long as asked:
+#   make soak EVENTS=1000000 SEED=12345   (the seed is printed; a failure prints how to replay it)
+EVENTS ?= 1000000
+SEED   ?= $(shell date +%s)
+soak: deps
+	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DTESSALINE_SANITIZE=ON -DTESSALINE_WERROR=$(WERROR) $(CMAKE_ARGS)
+	cmake --build $(ASAN) -j $(JOBS) --target random_play
+	TESSALINE_SEED=$(SEED) TESSALINE_EVENTS=$(EVENTS) QT_QPA_PLATFORM=offscreen $(ASAN)/tests/ui/random/random_play
 
 # Pictures of every window and of a game in progress, lost and won, in screenshots/.
 screenshots: build

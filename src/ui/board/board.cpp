@@ -3,6 +3,7 @@
 
 #include "model/appearance.h"
 #include "model/describe.h"
+#include "model/scan.h"
 #include "play/clicks.h"
 #include "ui/app/app.h"
 #include "ui/app/windows.h"
@@ -27,15 +28,25 @@ void RefreshSquareWith(App& app, const ScanSet& scanned, int column, int row) {
 
 void DefineBoard(App& app) {
     FormHandlers handlers;
+    // The client area ends on the border line that the last squares in play
+    // share with the squares beyond, and those lie on top of it. A square
+    // beyond takes no part in the game, so a press or release there (on that
+    // line, or anywhere once a smaller board is in play than the window shows)
+    // reaches no rule: it would lose the game on a square never dealt, or
+    // uncover one that no count holds.
     handlers.mouseDown = [&app](std::string_view, int index, int button, int shift, float x,
                                 float y) {
-        Square_MouseDown(app.game, app.frontend, static_cast<Int16>(index),
-                         static_cast<Int16>(button), static_cast<Int16>(shift), x, y);
+        if (InBoard(app.game, ColumnOf(index), RowOf(index))) {
+            Square_MouseDown(app.game, app.frontend, static_cast<Int16>(index),
+                             static_cast<Int16>(button), static_cast<Int16>(shift), x, y);
+        }
     };
     handlers.mouseUp = [&app](std::string_view, int index, int button, int shift, float x,
                               float y) {
-        Square_MouseUp(app.game, app.frontend, static_cast<Int16>(index),
-                       static_cast<Int16>(button), static_cast<Int16>(shift), x, y);
+        if (InBoard(app.game, ColumnOf(index), RowOf(index))) {
+            Square_MouseUp(app.game, app.frontend, static_cast<Int16>(index),
+                           static_cast<Int16>(button), static_cast<Int16>(shift), x, y);
+        }
     };
     app.tk.Define(BoardLayout(), std::move(handlers));
 }

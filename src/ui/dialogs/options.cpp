@@ -51,8 +51,20 @@ void CancelOptions(App& app) {
 void DefineOptions(App& app) {
     FormHandlers handlers;
     // Also when the player closed the dialog through its title bar and it is
-    // created again: the defaults are back in force from then on.
-    handlers.load = [&app] { SetOptionDefaults(app.game); };
+    // created again: the defaults are back in force from then on. A game dealt
+    // on another size cannot go on on this one (its counts would hold squares
+    // no longer in play, or miss squares never dealt), so it ends as an
+    // accepted OK ends it, and the board window takes the new size.
+    handlers.load = [&app] {
+        const Int16 width = app.game.BoardWidth;
+        const Int16 height = app.game.BoardHeight;
+        SetOptionDefaults(app.game);
+        const bool resized = app.game.BoardWidth != width || app.game.BoardHeight != height;
+        if (resized && !app.game.GameOver) {
+            EndGame(app.game, app.frontend);
+            SizeBoardWindow(app);
+        }
+    };
     handlers.click = [&app](std::string_view control, int) {
         if (control == "btnOK") {
             AcceptOptionsClick(app);
