@@ -25,6 +25,8 @@ add_custom_command(OUTPUT ${TESSALINE_MAN_PAGE}
     COMMENT "Compressing the manual page")
 add_custom_target(tessaline_man_page ALL DEPENDS ${TESSALINE_MAN_PAGE})
 install(FILES ${TESSALINE_MAN_PAGE} DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+# Where the licence terms are found, as Debian packages say it.
+install(FILES ${TESSALINE_DATA}/copyright DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/tessaline)
 
 # The Debian package. dpkg-shlibdeps finds the Qt 6 libraries the binary links;
 # the platform plugins are loaded at run time, so they are named here: without

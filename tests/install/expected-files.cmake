@@ -8,7 +8,8 @@ set(TESSALINE_INSTALLED_FILES
     "share/applications/org.example.Tessaline.desktop|text|-rw-r--r--"
     "share/metainfo/org.example.Tessaline.metainfo.xml|XML|-rw-r--r--"
     "share/icons/hicolor/scalable/apps/org.example.Tessaline.svg|^SVG Scalable Vector Graphics image|-rw-r--r--"
-    "share/man/man6/tessaline.6.gz|^gzip compressed data, max compression|-rw-r--r--")
+    "share/man/man6/tessaline.6.gz|^gzip compressed data, max compression|-rw-r--r--"
+    "share/doc/tessaline/copyright|text|-rw-r--r--")
 foreach(size IN LISTS TESSALINE_ICON_SIZES)
     list(APPEND TESSALINE_INSTALLED_FILES
         "share/icons/hicolor/${size}x${size}/apps/org.example.Tessaline.png|^PNG image data, ${size} x ${size},|-rw-r--r--")
