@@ -7,7 +7,7 @@ WERROR    ?= OFF
 JOBS      ?= $(shell nproc)
 CMAKE_ARGS ?=
 
-.PHONY: deps configure build run test asan-test soak a11y-test bench screenshots coverage package format clean
+.PHONY: deps configure build run test asan-test soak a11y-test bench screenshots coverage package format format-check clean
 
 deps:
 	@scripts/install-deps
@@ -79,6 +79,10 @@ coverage: deps
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# Fails when a source file is not laid out as clang-format lays it out.
+format-check: deps
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
 
 clean:
 	rm -rf $(BUILD) $(ASAN) $(COVERAGE_BUILD) $(BENCH_BUILD)
