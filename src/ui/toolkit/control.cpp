@@ -28,16 +28,6 @@ std::string ToString(const QString& text) {
     return text.toUtf8().toStdString();
 }
 
-std::string Describe(std::string_view name, int index) {
-    std::string text(name);
-    if (index >= 0) {
-        text += '(';
-        text += std::to_string(index);
-        text += ')';
-    }
-    return text;
-}
-
 const char* KindName(ControlKind kind) {
     switch (kind) {
     case ControlKind::Label:
@@ -83,7 +73,7 @@ void Require(const Control& control, bool fits, const char* operation) {
     if (!fits) {
         throw std::logic_error(std::string(operation) + " does not apply to the " +
                                KindName(control.Kind()) + " " +
-                               Describe(control.Name(), control.Index()));
+                               detail::Describe(control.Name(), control.Index()));
     }
 }
 

@@ -118,4 +118,7 @@ struct ToolkitState {
     QObject context;                        // what the toolkit posts for later dies with it
 };
 
+// A control as error messages name it: "Square(12)", or "btnOK".
+std::string Describe(std::string_view name, int index);
+
 } // namespace tessaline::ui::detail

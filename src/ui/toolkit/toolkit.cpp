@@ -13,7 +13,7 @@
 
 namespace tessaline::ui {
 
-namespace {
+namespace detail {
 
 std::string Describe(std::string_view name, int index) {
     std::string text(name);
@@ -25,7 +25,7 @@ std::string Describe(std::string_view name, int index) {
     return text;
 }
 
-} // namespace
+} // namespace detail
 
 namespace detail {
 
