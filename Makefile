@@ -77,6 +77,18 @@ coverage: deps
 	    --exclude-unreachable-branches --print-summary \
 	    --fail-under-line 95 --fail-under-branch 85 $(COVERAGE_BUILD)
 
+# Coverage-guided fuzzing of the number rules, the Options rules and Set Blocks
+# in a clang build of the model alone, each target for SECONDS; findings fail.
+#   make fuzz SECONDS=600   (FUZZ_TARGETS=number_fuzz picks targets)
+.PHONY: fuzz
+FUZZ_BUILD ?= build-fuzz
+SECONDS ?= 600
+FUZZ_TARGETS ?=
+fuzz: deps
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSALINE_FUZZ=ON -DTESSALINE_WERROR=$(WERROR) $(CMAKE_ARGS)
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	scripts/fuzz $(FUZZ_BUILD) $(SECONDS) $(FUZZ_TARGETS)
+
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 

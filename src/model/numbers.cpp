@@ -117,9 +117,14 @@ std::string FormatGeneral(double value) {
     if (value == 0) {
         return "0";
     }
+    // The nearest 15 digits of the very largest doubles (1.79769313486232e+308)
+    // lie beyond the largest double and would not read back; these are written
+    // as the largest 15-digit number that does.
+    constexpr double Largest = 1.79769313486231e308;
     char buffer[32];
     const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+        std::to_chars(buffer, buffer + sizeof buffer, std::clamp(value, -Largest, Largest),
+                      std::chars_format::general, 15);
     return std::string(buffer, result.ptr);
 }
 

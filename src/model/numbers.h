@@ -19,6 +19,8 @@ std::optional<double> ParseNumber(std::string_view text);
 // General form with at most 15 significant digits: no trailing zeros, no point
 // for whole values, an exponent only where it is needed (100 / 3 gives
 // "33.3333333333333", 1e20 gives "1e+20"). Zero is always "0", never "-0".
+// What is written always reads back: the largest doubles, whose nearest 15
+// digits would be too large to read, are written as 1.79769313486231e+308.
 std::string FormatGeneral(double value);
 
 } // namespace tessaline

@@ -87,6 +87,8 @@ TEST(FormatGeneral, WritesAtMostFifteenDigitsWithoutTrailingZeros) {
         {1e20, "1e+20"},
         {1e-7, "1e-07"},
         {0.0001, "0.0001"},
+        // Rounded to the nearest 15 digits it would be too large to read back.
+        {std::numeric_limits<double>::lowest(), "-1.79769313486231e+308"},
     };
     for (const auto& [value, text] : cases) {
         SCOPED_TRACE(text);
