@@ -97,4 +97,4 @@ format-check: deps
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
 
 clean:
-	rm -rf $(BUILD) $(ASAN) $(COVERAGE_BUILD) $(BENCH_BUILD)
+	rm -rf $(BUILD) $(ASAN) $(COVERAGE_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)
