@@ -34,20 +34,20 @@ void DefineBoard(App& app) {
     // line, or anywhere once a smaller board is in play than the window shows)
     // reaches no rule: it would lose the game on a square never dealt, or
     // uncover one that no count holds.
-    handlers.mouseDown = [&app](std::string_view, int index, int button, int shift, float x,
-                                float y) {
-        if (InBoard(app.game, ColumnOf(index), RowOf(index))) {
-            Square_MouseDown(app.game, app.frontend, static_cast<Int16>(index),
-                             static_cast<Int16>(button), static_cast<Int16>(shift), x, y);
-        }
-    };
-    handlers.mouseUp = [&app](std::string_view, int index, int button, int shift, float x,
-                              float y) {
-        if (InBoard(app.game, ColumnOf(index), RowOf(index))) {
-            Square_MouseUp(app.game, app.frontend, static_cast<Int16>(index),
-                           static_cast<Int16>(button), static_cast<Int16>(shift), x, y);
-        }
-    };
+    handlers.mouseDown = {{"Square", [&app](int index, int button, int shift, float x, float y) {
+                               if (InBoard(app.game, ColumnOf(index), RowOf(index))) {
+                                   Square_MouseDown(
+                                       app.game, app.frontend, static_cast<Int16>(index),
+                                       static_cast<Int16>(button), static_cast<Int16>(shift), x, y);
+                               }
+                           }}};
+    handlers.mouseUp = {{"Square", [&app](int index, int button, int shift, float x, float y) {
+                             if (InBoard(app.game, ColumnOf(index), RowOf(index))) {
+                                 Square_MouseUp(app.game, app.frontend, static_cast<Int16>(index),
+                                                static_cast<Int16>(button),
+                                                static_cast<Int16>(shift), x, y);
+                             }
+                         }}};
     app.tk.Define(BoardLayout(), std::move(handlers));
 }
 
