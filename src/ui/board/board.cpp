@@ -76,9 +76,8 @@ void RefreshSquare(App& app, int column, int row) {
 }
 
 void SizeBoardWindow(App& app) {
-    Form& board = app.tk.Touch("Board");
-    board.SetOuterHeight(app.game.BoardHeight * 240 + 390);
-    board.SetOuterWidth(app.game.BoardWidth * 240 + 110);
+    app.tk.Touch("Board").SetClientSize(BoardClientSide(app.game.BoardWidth),
+                                        BoardClientSide(app.game.BoardHeight));
 }
 
 void DrawBoard(App& app) {
