@@ -256,8 +256,8 @@ int Form::ClientHeight() {
 }
 
 namespace {
-// The frame of the desktop the layouts were drawn for: borders of 95 twips
-// across in all, title bar and borders of 375 twips down.
+// The frame that outer sizes count, whatever the desktop draws: borders of 95
+// twips across in all, title bar and borders of 375 twips down.
 constexpr int ClassicFrameWidth = 95;
 constexpr int ClassicFrameHeight = 375;
 } // namespace

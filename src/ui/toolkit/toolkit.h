@@ -152,9 +152,10 @@ class Form {
     void SetClientSize(int width, int height);
     int ClientWidth();
     int ClientHeight();
-    // Border and title bar included, measured with the classic frame of 95
-    // twips across and 375 down, so that the client area keeps the size the
-    // layout meant whatever the desktop's decorations are.
+    // Border and title bar included, counted as a fixed frame of 95 twips
+    // across and 375 down: the client area gets the outer size less that
+    // frame, whatever the desktop's own decorations measure, so that an outer
+    // size always gives the same client area.
     void SetOuterSize(int width, int height);
     void SetOuterWidth(int width);
     void SetOuterHeight(int height);
