@@ -3,6 +3,7 @@
 
 #include "model/describe.h"
 #include "qt_test_support.h"
+#include "ui/layouts/builders.h"
 #include "ui/layouts/layouts.h"
 #include "ui/toolkit/toolkit.h"
 
@@ -97,19 +98,10 @@ class Recorder {
     std::vector<std::string> events_;
 };
 
+// A control of a test window, through the builders the program's layouts use.
 inline ControlDef Make(ControlKind kind, std::string_view name, int index, std::string_view caption,
                        int left, int top, int width, int height, int tab = -1) {
-    ControlDef def;
-    def.kind = kind;
-    def.name = name;
-    def.index = index;
-    def.caption = caption;
-    def.left = left;
-    def.top = top;
-    def.width = width;
-    def.height = height;
-    def.tab = tab;
-    return def;
+    return layout::Item(index, layout::Placed(kind, name, caption, left, top, width, height, tab));
 }
 
 // The main window's colour controls: check boxes, radio buttons (the first
