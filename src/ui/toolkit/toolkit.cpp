@@ -258,22 +258,22 @@ int Form::ClientHeight() {
 namespace {
 // The frame that outer sizes count, whatever the desktop draws: borders of 95
 // twips across in all, title bar and borders of 375 twips down.
-constexpr int ClassicFrameWidth = 95;
-constexpr int ClassicFrameHeight = 375;
+constexpr int FrameWidth = 95;
+constexpr int FrameHeight = 375;
 } // namespace
 
 void Form::SetOuterSize(int width, int height) {
-    SetClientSize(std::max(width - ClassicFrameWidth, 0), std::max(height - ClassicFrameHeight, 0));
+    SetClientSize(std::max(width - FrameWidth, 0), std::max(height - FrameHeight, 0));
 }
 
 void Form::SetOuterWidth(int width) {
     const int height = ClientHeight();
-    SetClientSize(std::max(width - ClassicFrameWidth, 0), height);
+    SetClientSize(std::max(width - FrameWidth, 0), height);
 }
 
 void Form::SetOuterHeight(int height) {
     const int width = ClientWidth();
-    SetClientSize(width, std::max(height - ClassicFrameHeight, 0));
+    SetClientSize(width, std::max(height - FrameHeight, 0));
 }
 
 Control& Form::operator()(std::string_view name, int index) {
