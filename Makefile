@@ -43,6 +43,13 @@ soak: deps
 screenshots: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/tessaline_screenshots screenshots
 
+# The program icon's files in data/icons, written again from the game's own
+# drawing of it; commit what changes (a test checks they match).
+.PHONY: icons
+icons: configure
+	cmake --build $(BUILD) -j $(JOBS) --target tessaline_icons
+	$(BUILD)/tools/tessaline_icons data/icons
+
 # Benchmarks in an optimised build of their own, medians against a floor
 # measured in the same run. Start-up is timed offscreen, and under Xvfb too.
 BENCH_BUILD ?= build-bench

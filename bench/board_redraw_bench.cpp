@@ -6,6 +6,7 @@
 //
 //   QT_QPA_PLATFORM=offscreen build/bench/board_redraw_bench [runs] [names]
 
+#include "ui/layouts/layouts.h"
 #include "ui/toolkit/toolkit.h"
 #include "ui/toolkit/toolkit_qt.h"
 
@@ -25,32 +26,6 @@ using namespace tessaline::ui;
 
 namespace {
 
-FormDef Board() {
-    FormDef def;
-    def.name = "Board";
-    def.caption = "Board";
-    def.clientWidth = 7215;
-    def.clientHeight = 7215;
-    def.border = BorderKind::FixedSingle;
-    for (int i = 0; i < 900; ++i) {
-        ControlDef square;
-        square.kind = ControlKind::Label;
-        square.name = "Square";
-        square.index = i;
-        square.left = 240 * (i % 30);
-        square.top = 240 * (i / 30);
-        square.width = 255;
-        square.height = 255;
-        square.border = true;
-        square.align = TextAlign::Centre;
-        square.font = FontDef{8.25, true};
-        square.backColour = SystemWindowBackground;
-        square.foreColour = SystemWindowText;
-        def.controls.push_back(square);
-    }
-    return def;
-}
-
 double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
@@ -63,8 +38,10 @@ int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 201;
     const bool names = argc > 2 && std::strcmp(argv[2], "names") == 0;
     Toolkit toolkit;
-    toolkit.Define(Board());
+    toolkit.Define(BoardLayout());
     Form& board = toolkit.Touch("Board");
+    // The whole grid in play, so that every square is painted.
+    board.SetClientSize(BoardClientSide(30), BoardClientSide(30));
     board.Show();
     QWidget* window = WindowWidget(board);
     while (!window->windowHandle()->isExposed()) {

@@ -18,14 +18,11 @@ void ResetGame(Game& game) {
 }
 
 void SetOptionDefaults(Game& game) {
-    game.BoardHeight = 15;
-    game.BoardWidth = 15;
-    game.Percent[1] = 80;
-    game.Percent[2] = 0;
-    game.Percent[3] = 10;
-    game.Percent[4] = 0;
-    game.Percent[5] = 10;
-    game.Percent[6] = 0;
+    game.BoardHeight = DefaultHeight;
+    game.BoardWidth = DefaultWidth;
+    for (Int16 code = CodeYellow; code <= CodePurple; ++code) {
+        game.Percent[code] = DefaultPercent[code];
+    }
 }
 
 void ClearBlockPercent(Game& game) {

@@ -46,6 +46,13 @@ inline constexpr Int16 MinHeight = 1;
 inline constexpr Int16 MaxHeight = 30;
 inline constexpr Int16 ColourCount = 6;
 
+// The settings in force at start-up and whenever the Options dialog is created
+// again: a 15 x 15 board, shares of 80, 0, 10, 0, 10 and 0 for the colours, no
+// block share. Percent[0] is the block share.
+inline constexpr Int16 DefaultWidth = 15;
+inline constexpr Int16 DefaultHeight = 15;
+inline constexpr std::array<double, ColourCount + 1> DefaultPercent{0, 80, 0, 10, 0, 10, 0};
+
 // The grid is always 30 x 30; only BoardWidth x BoardHeight of it is in play.
 inline constexpr int GridSize = 30;
 inline constexpr int SquareCount = GridSize * GridSize;
@@ -63,10 +70,10 @@ struct Game {
     // Grid[column][row], both 0 to 29.
     std::array<std::array<Cell, GridSize>, GridSize> Grid{};
 
-    Int16 BoardWidth = 15;
-    Int16 BoardHeight = 15;
+    Int16 BoardWidth = DefaultWidth;
+    Int16 BoardHeight = DefaultHeight;
     // Percent[0] is the block share; Percent[1..6] the colour shares.
-    std::array<double, ColourCount + 1> Percent{0, 80, 0, 10, 0, 10, 0};
+    std::array<double, ColourCount + 1> Percent = DefaultPercent;
 
     // Remaining[1..6]: squares of that colour still hidden; [0] is unused.
     std::array<Int16, ColourCount + 1> Remaining{};
@@ -100,7 +107,7 @@ constexpr int RowOf(int index) {
 void InitGrid(Game& game);
 // Start of every deal, and start-up: the game is over and nothing remains.
 void ResetGame(Game& game);
-// 15 x 15, shares 80, 0, 10, 0, 10, 0.
+// The default board size and colour shares; the block share stays.
 void SetOptionDefaults(Game& game);
 // No blocks wanted when blocks are set at random.
 void ClearBlockPercent(Game& game);

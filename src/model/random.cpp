@@ -31,7 +31,7 @@ float SeededRandom::Next() {
 
 float ScriptedRandom::Next() {
     if (draws_.empty()) {
-        return 0.0f;
+        return unscripted_.Next();
     }
     const float draw = draws_[drawn_ % draws_.size()];
     ++drawn_;

@@ -40,16 +40,24 @@ class SeededRandom final : public RandomSource {
     std::mt19937 engine_;
 };
 
-// Hands out the given draws in order, then starts again from the first.
+// For tests: hands out the given draws in order, then starts again from the
+// first. Without draws it draws from a fixed seed, so that a test that scripts
+// nothing still deals a mixed board. Drawn counts the scripted draws only.
 class ScriptedRandom final : public RandomSource {
   public:
-    explicit ScriptedRandom(std::vector<float> draws) : draws_(std::move(draws)) {}
+    explicit ScriptedRandom(std::vector<float> draws = {}) : draws_(std::move(draws)) {}
+    // Replaces the script; the next draw is its first.
+    void Script(std::vector<float> draws) {
+        draws_ = std::move(draws);
+        drawn_ = 0;
+    }
     void Reseed() override { ++reseeds_; }
     float Next() override;
     int Reseeds() const { return reseeds_; }
     std::size_t Drawn() const { return drawn_; }
 
   private:
+    SeededRandom unscripted_{1};
     std::vector<float> draws_;
     std::size_t drawn_ = 0;
     int reseeds_ = 0;

@@ -2,6 +2,8 @@
 // What every window test needs whatever it drives, a toolkit of its own or a
 // whole program: strict warnings, the player's mouse and plain conversions.
 
+#include "ui/toolkit/toolkit_qt.h"
+
 #include <QApplication>
 #include <QRegularExpression>
 #include <QString>
@@ -19,10 +21,6 @@ inline void FailOnUnexpectedWarnings() {
     QTest::failOnWarning(QRegularExpression(
         QStringLiteral("^(?!This plugin does not support "
                        "(propagateSizeHints\\(\\)|raise\\(\\)|grabbing the keyboard)$).*")));
-}
-
-inline QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // Where the player clicks a check box or radio button: on its indicator, which

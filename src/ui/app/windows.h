@@ -3,6 +3,7 @@
 // lives in one file and registers the window with its handlers.
 
 #include "model/scan.h"
+#include "ui/toolkit/toolkit.h"
 
 namespace tessaline::ui {
 
@@ -20,6 +21,8 @@ void DrawBoard(App& app);
 void ShowAllSquares(App& app);
 
 // Main window (ui/main).
+// Its handlers, menu commands included, as DefineColor binds them.
+FormHandlers ColorHandlers(App& app);
 void DefineColor(App& app);
 void InitColorWindow(App& app);
 void ShowRemaining(App& app);

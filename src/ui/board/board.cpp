@@ -34,20 +34,18 @@ void DefineBoard(App& app) {
     // line, or anywhere once a smaller board is in play than the window shows)
     // reaches no rule: it would lose the game on a square never dealt, or
     // uncover one that no count holds.
-    handlers.mouseDown = [&app](std::string_view, int index, int button, int shift, float x,
-                                float y) {
-        if (InBoard(app.game, ColumnOf(index), RowOf(index))) {
-            Square_MouseDown(app.game, app.frontend, static_cast<Int16>(index),
-                             static_cast<Int16>(button), static_cast<Int16>(shift), x, y);
-        }
+    using Rule = void (*)(Game&, Frontend&, Int16, Int16, Int16, float, float);
+    const auto squares = [&app](Rule rule) {
+        return Bindings<void(int, int, int, float, float)>{
+            {"Square", [&app, rule](int index, int button, int shift, float x, float y) {
+                 if (InBoard(app.game, ColumnOf(index), RowOf(index))) {
+                     rule(app.game, app.frontend, static_cast<Int16>(index),
+                          static_cast<Int16>(button), static_cast<Int16>(shift), x, y);
+                 }
+             }}};
     };
-    handlers.mouseUp = [&app](std::string_view, int index, int button, int shift, float x,
-                              float y) {
-        if (InBoard(app.game, ColumnOf(index), RowOf(index))) {
-            Square_MouseUp(app.game, app.frontend, static_cast<Int16>(index),
-                           static_cast<Int16>(button), static_cast<Int16>(shift), x, y);
-        }
-    };
+    handlers.mouseDown = squares(Square_MouseDown);
+    handlers.mouseUp = squares(Square_MouseUp);
     app.tk.Define(BoardLayout(), std::move(handlers));
 }
 
@@ -76,9 +74,8 @@ void RefreshSquare(App& app, int column, int row) {
 }
 
 void SizeBoardWindow(App& app) {
-    Form& board = app.tk.Touch("Board");
-    board.SetOuterHeight(app.game.BoardHeight * 240 + 390);
-    board.SetOuterWidth(app.game.BoardWidth * 240 + 110);
+    app.tk.Touch("Board").SetClientSize(BoardClientSide(app.game.BoardWidth),
+                                        BoardClientSide(app.game.BoardHeight));
 }
 
 void DrawBoard(App& app) {

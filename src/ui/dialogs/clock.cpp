@@ -35,7 +35,7 @@ void Tick(App& app) {
 void DefineTime(App& app) {
     FormHandlers handlers;
     handlers.load = [&app] { InitClock(app); };
-    handlers.timer = [&app](std::string_view) { Tick(app); };
+    handlers.timer = {{"tmrSecond", [&app] { Tick(app); }}};
     app.tk.Define(TimeLayout(), std::move(handlers));
 }
 

@@ -32,11 +32,7 @@ void DefineCustomizeBoard(App& app) {
     // Also when the player closed the dialog through its title bar and it is
     // created again: the next opening shows 0. The blocks in the grid stay.
     handlers.load = [&app] { ClearBlockPercent(app.game); };
-    handlers.click = [&app](std::string_view control, int) {
-        if (control == "btnSetBlocks") {
-            SetBlocksClick(app);
-        }
-    };
+    handlers.click = {{"btnSetBlocks", [&app](int) { SetBlocksClick(app); }}};
     app.tk.Define(CustomizeBoardLayout(), std::move(handlers));
 }
 

@@ -11,11 +11,7 @@ namespace tessaline::ui {
 
 void DefineErrorAZ(App& app) {
     FormHandlers handlers;
-    handlers.click = [&app](std::string_view control, int) {
-        if (control == "btnOK") {
-            HideError(app);
-        }
-    };
+    handlers.click = {{"btnOK", [&app](int) { HideError(app); }}};
     app.tk.Define(ErrorAZLayout(), std::move(handlers));
 }
 

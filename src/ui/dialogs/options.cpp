@@ -65,12 +65,9 @@ void DefineOptions(App& app) {
             SizeBoardWindow(app);
         }
     };
-    handlers.click = [&app](std::string_view control, int) {
-        if (control == "btnOK") {
-            AcceptOptionsClick(app);
-        } else if (control == "lblCancel") {
-            CancelOptions(app);
-        }
+    handlers.click = {
+        {"btnOK", [&app](int) { AcceptOptionsClick(app); }},
+        {"lblCancel", [&app](int) { CancelOptions(app); }},
     };
     app.tk.Define(OptionsLayout(), std::move(handlers));
 }

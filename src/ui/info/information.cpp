@@ -19,11 +19,7 @@ namespace {
 void DefineHiddenByButton(App& app, const FormDef& layout, std::string_view button) {
     FormHandlers handlers;
     const std::string_view name = layout.name;
-    handlers.click = [&app, name, button](std::string_view control, int) {
-        if (control == button) {
-            app.tk.Touch(name).Hide();
-        }
-    };
+    handlers.click = {{std::string(button), [&app, name](int) { app.tk.Touch(name).Hide(); }}};
     app.tk.Define(layout, std::move(handlers));
 }
 
@@ -53,31 +49,28 @@ void DefineAboutWindows(App& app) {
         about("icnVantiro").SetVisible(false);
         about("icnTessaline").SetVisible(true);
     };
-    tessaline.click = [&app](std::string_view control, int) {
-        Form& about = app.tk.Touch("AboutTessaline");
-        Int16& flag = app.game.AboutPictureFlag;
-        if (control == "Ok") {
-            about.Hide();
-        } else if (control == "icnTessaline" && flag == 0) {
-            about("icnTessaline").SetVisible(false);
-            about("icnVantiro").SetVisible(true);
-            flag = 1;
-        } else if (control == "icnVantiro" && flag == 1) {
-            about("icnVantiro").SetVisible(false);
-            about("icnTessaline").SetVisible(true);
-            flag = 0;
-        }
+    // A click on the picture on show swaps it for the other one.
+    const auto swap = [&app](std::string_view shown, std::string_view other, Int16 flag) {
+        return [&app, shown, other, flag](int) {
+            Form& about = app.tk.Touch("AboutTessaline");
+            if (app.game.AboutPictureFlag == flag) {
+                about(shown).SetVisible(false);
+                about(other).SetVisible(true);
+                app.game.AboutPictureFlag = flag == 0 ? 1 : 0;
+            }
+        };
+    };
+    tessaline.click = {
+        {"Ok", [&app](int) { app.tk.Touch("AboutTessaline").Hide(); }},
+        {"icnTessaline", swap("icnTessaline", "icnVantiro", 0)},
+        {"icnVantiro", swap("icnVantiro", "icnTessaline", 1)},
     };
     app.tk.Define(AboutTessalineLayout(), std::move(tessaline));
 
     // The maker's picture waits hidden in the layout until the window is created.
     FormHandlers vantiro;
     vantiro.load = [&app] { app.tk.Touch("AboutVantiro")("icnVantiro").SetVisible(true); };
-    vantiro.click = [&app](std::string_view control, int) {
-        if (control == "Ok") {
-            app.tk.Touch("AboutVantiro").Hide();
-        }
-    };
+    vantiro.click = {{"Ok", [&app](int) { app.tk.Touch("AboutVantiro").Hide(); }}};
     app.tk.Define(AboutVantiroLayout(), std::move(vantiro));
 
     DefineHiddenByButton(app, AboutAuthorLayout(), "Ok");

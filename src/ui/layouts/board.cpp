@@ -10,19 +10,17 @@ namespace {
 using namespace layout;
 
 constexpr int GridSide = 30;
-// Squares lie 240 apart and are 255 wide, so that neighbouring borders fall on one line.
-constexpr int Spacing = 240;
-constexpr int Side = 255;
 
 FormDef Build() {
-    // Sized for a 15 by 15 board: 14 * 240 + 255 each way.
-    FormDef form = FixedDialog("Board", "Board", 3615, 3615, Placement{2850, 2430});
+    // Sized for a 15 by 15 board, the board in play at start-up.
+    const int side = BoardClientSide(15);
+    FormDef form = FixedDialog("Board", "Board", side, side, Placement{2850, 2430});
     form.controls.reserve(GridSide * GridSide);
     for (int i = 0; i < GridSide * GridSide; ++i) {
         const int column = i % GridSide;
         const int row = i / GridSide;
-        ControlDef square =
-            Item(i, Label("Square", {}, Spacing * column, Spacing * row, Side, Side, i));
+        ControlDef square = Item(i, Label("Square", {}, BoardSpacing * column, BoardSpacing * row,
+                                          BoardSquareSide, BoardSquareSide, i));
         square.font = {.points = 8.25, .bold = true};
         square.align = TextAlign::Centre;
         square.border = true;

@@ -1,8 +1,7 @@
 #pragma once
-// The shapes the window definitions are made of, so that each definition reads like its layout
-// table: one control a line, its arguments in the table's order (name, caption, left, top, width,
-// height, tab), every value in twips. Whatever a builder does not take keeps the default of its
-// type.
+// The shapes the window definitions are made of, so that each definition lists one control a
+// line, its arguments always in the same order (name, caption, left, top, width, height, tab),
+// every value in twips. Whatever a builder does not take keeps the default of its type.
 
 #include "ui/toolkit/definition.h"
 

@@ -1,6 +1,7 @@
 // The main window: three rows (Colors Scanned, Remaining Colors, Guess) by six colour columns,
 // and the program's whole menu bar.
 
+#include "model/describe.h"
 #include "ui/layouts/builders.h"
 #include "ui/layouts/layouts.h"
 
@@ -12,9 +13,7 @@ namespace {
 
 using namespace layout;
 
-// Index 0 is unused: the colour code is the index of every control array here.
-constexpr std::array<std::string_view, 7> ColourName{"",      "Yellow", "Orange", "Red",
-                                                     "Green", "Blue",   "Purple"};
+// The colour code is the index of every control array here.
 constexpr int FirstColumn = 1680;
 constexpr int ColumnSpacing = 960;
 // The focus runs down the first four columns, then the row headings, then the last two columns
@@ -62,8 +61,8 @@ FormDef Build() {
     controls.push_back(Label("lblRemaining", "Remaining Colors", 120, 480, 1335, 255, 9));
     controls.push_back(Label("lblGuess", "Guess", 120, 960, 1335, 255, 10));
     for (int i = 1; i <= 6; ++i) {
-        controls.push_back(
-            Item(i, CheckBox("cbxScan", ColourName[i], Column(i), 120, 1335, 255, ScanTab[i])));
+        controls.push_back(Item(i, CheckBox("cbxScan", ColourName(static_cast<Int16>(i)), Column(i),
+                                            120, 1335, 255, ScanTab[i])));
     }
     for (int i = 1; i <= 6; ++i) {
         controls.push_back(Item(
@@ -71,8 +70,9 @@ FormDef Build() {
     }
     for (int i = 1; i <= 6; ++i) {
         // Yellow is the guess until the player picks another colour.
-        controls.push_back(Item(i, RadioButton("rbtGuess", ColourName[i], Column(i), 960, 855, 195,
-                                               GuessTab[i], /*selected=*/i == 1)));
+        controls.push_back(
+            Item(i, RadioButton("rbtGuess", ColourName(static_cast<Int16>(i)), Column(i), 960, 855,
+                                195, GuessTab[i], /*selected=*/i == 1)));
     }
     return form;
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The fourteen windows of Tessaline as data, one definition per window, in twips exactly as
-// designed. Each definition is built once, on first call, and lives until the program ends.
+// The fourteen windows of Tessaline as data, one definition per window, every size and position
+// in twips. Each definition is built once, on first call, and lives until the program ends.
 
 #include "ui/toolkit/definition.h"
 
@@ -23,6 +23,15 @@ const FormDef& AboutTessalineLayout();
 const FormDef& AboutVantiroLayout();
 const FormDef& AboutAuthorLayout();
 const FormDef& LicenseLayout();
+
+// The board window's squares lie BoardSpacing apart and are BoardSquareSide wide, so that
+// neighbouring borders fall on one line. Its client area shows `squares` squares along a side
+// when it ends on the far border of the last one.
+inline constexpr int BoardSpacing = 240;
+inline constexpr int BoardSquareSide = 255;
+constexpr int BoardClientSide(int squares) {
+    return (squares - 1) * BoardSpacing + BoardSquareSide;
+}
 
 // Every window, the main window first.
 const std::vector<const FormDef*>& AllLayouts();

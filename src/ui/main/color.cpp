@@ -8,6 +8,8 @@
 #include "ui/app/windows.h"
 #include "ui/layouts/layouts.h"
 
+#include <QScopedValueRollback>
+
 #include <memory>
 #include <string>
 #include <string_view>
@@ -70,38 +72,38 @@ void Show(App& app, std::string_view window) {
     app.tk.Touch(window).Show();
 }
 
-void MenuClick(App& app, std::string_view item) {
-    if (item == "G_NewGame") {
-        NewGame(app);
-    } else if (item == "G_Quit") {
-        Quit(app.game, app.frontend);
-    } else if (item == "G_Exit") {
-        app.tk.EndProgram();
-    } else if (item == "R_Board") {
-        RedrawBoard(app);
-    } else if (item == "R_Time") {
-        Show(app, "Time");
-        ShowClock(app);
-    } else if (item == "O_Options") {
-        OpenOptions(app);
-    } else if (item == "O_CustomizeBoard") {
-        EndGame(app.game, app.frontend);
-        OpenCustomizeBoard(app);
-    } else if (item == "I_A_Tessaline") {
-        Show(app, "AboutTessaline");
-    } else if (item == "I_A_Vantiro") {
-        Show(app, "AboutVantiro");
-    } else if (item == "I_A_Author") {
-        Show(app, "AboutAuthor");
-    } else if (item == "I_R_Object") {
-        Show(app, "Rules_Object");
-    } else if (item == "I_R_Play") {
-        Show(app, "Rules_Play");
-    } else if (item == "I_R_Customize") {
-        Show(app, "Rules_Customize");
-    } else if (item == "I_License") {
-        Show(app, "License");
-    }
+void ShowTime(App& app) {
+    Show(app, "Time");
+    ShowClock(app);
+}
+
+void CustomizeBoard(App& app) {
+    EndGame(app.game, app.frontend);
+    OpenCustomizeBoard(app);
+}
+
+// The menu bar's commands.
+Bindings<void()> MenuCommands(App& app) {
+    const auto run = [&app](void (*command)(App&)) { return [&app, command] { command(app); }; };
+    const auto show = [&app](std::string_view window) {
+        return [&app, window] { Show(app, window); };
+    };
+    return {
+        {"G_NewGame", run(NewGame)},
+        {"G_Quit", [&app] { Quit(app.game, app.frontend); }},
+        {"G_Exit", [&app] { app.tk.EndProgram(); }},
+        {"R_Board", run(RedrawBoard)},
+        {"R_Time", run(ShowTime)},
+        {"O_Options", run(OpenOptions)},
+        {"O_CustomizeBoard", run(CustomizeBoard)},
+        {"I_A_Tessaline", show("AboutTessaline")},
+        {"I_A_Vantiro", show("AboutVantiro")},
+        {"I_A_Author", show("AboutAuthor")},
+        {"I_R_Object", show("Rules_Object")},
+        {"I_R_Play", show("Rules_Play")},
+        {"I_R_Customize", show("Rules_Customize")},
+        {"I_License", show("License")},
+    };
 }
 
 // Selecting a Guess button from here raises its click again, as the player's
@@ -111,11 +113,7 @@ void GuessClick(App& app, Int16 index, bool& busy) {
     if (busy) {
         return;
     }
-    busy = true;
-    struct Done {
-        bool& flag;
-        ~Done() { flag = false; }
-    } done{busy};
+    const QScopedValueRollback<bool> running(busy, true);
 
     Form& color = app.tk.Touch("Color");
     app.game.GuessColour = index;
@@ -142,22 +140,29 @@ void ScanClick(App& app) {
 
 } // namespace
 
-void DefineColor(App& app) {
+FormHandlers ColorHandlers(App& app) {
     FormHandlers handlers;
     handlers.load = [&app] { StartUp(app); };
-    handlers.menu = [&app](std::string_view item) { MenuClick(app, item); };
-    handlers.click = [&app, busy = std::make_shared<bool>(false)](std::string_view control,
-                                                                  int index) {
-        if (index < CodeYellow || index > CodePurple) {
-            return;
-        }
-        if (control == "rbtGuess") {
-            GuessClick(app, static_cast<Int16>(index), *busy);
-        } else if (control == "cbxScan") {
-            ScanClick(app);
-        }
+    handlers.menu = MenuCommands(app);
+    handlers.click = {
+        {"rbtGuess",
+         [&app, busy = std::make_shared<bool>(false)](int index) {
+             if (index >= CodeYellow && index <= CodePurple) {
+                 GuessClick(app, static_cast<Int16>(index), *busy);
+             }
+         }},
+        {"cbxScan",
+         [&app](int index) {
+             if (index >= CodeYellow && index <= CodePurple) {
+                 ScanClick(app);
+             }
+         }},
     };
-    app.tk.Define(ColorLayout(), std::move(handlers));
+    return handlers;
+}
+
+void DefineColor(App& app) {
+    app.tk.Define(ColorLayout(), ColorHandlers(app));
 }
 
 void InitColorWindow(App& app) {

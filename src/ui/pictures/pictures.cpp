@@ -20,7 +20,10 @@ const QColor Blue{0x00, 0x00, 0xFF};
 const QColor Purple{0xC0, 0x00, 0xC0};
 const QColor Grey{0x80, 0x80, 0x80};
 
-constexpr int Cells = 8; // both checkerboards are 8 by 8 cells
+constexpr int Cells = ProgramIconCells; // both checkerboards are 8 by 8 cells
+
+// Sixteen colours by design: no orange in the icon.
+const std::array<QColor, 5> IconPalette{Yellow, Red, Green, Blue, Purple};
 
 // Maps a rectangle given in design units (a square of `designSize`) into `target`, with its edges
 // moved to whole device pixels so that neighbouring shapes meet without a blended seam.
@@ -55,8 +58,15 @@ class DeviceGrid {
     qreal designSize_;
 };
 
-// Black, with the cells whose column and row add up to an even number coloured in turn from the
-// palette, reading along the rows.
+// Black where column and row add up to an odd number; the other cells take the palette's colours
+// in turn, reading along the rows.
+QColor CheckerboardCell(std::span<const QColor> palette, int col, int row) {
+    if ((col + row) % 2 != 0) {
+        return Qt::black;
+    }
+    return palette[static_cast<std::size_t>((col + Cells * row) / 2) % palette.size()];
+}
+
 void DrawCheckerboard(QPainter& painter, const QRectF& target, std::span<const QColor> palette) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -65,8 +75,8 @@ void DrawCheckerboard(QPainter& painter, const QRectF& target, std::span<const Q
     painter.fillRect(grid.Snapped(0, 0, Cells, Cells), Qt::black);
     for (int row = 0; row < Cells; ++row) {
         for (int col = row % 2; col < Cells; col += 2) {
-            const QColor& colour = palette[((col + Cells * row) / 2) % palette.size()];
-            painter.fillRect(grid.Snapped(col, row, col + 1, row + 1), colour);
+            painter.fillRect(grid.Snapped(col, row, col + 1, row + 1),
+                             CheckerboardCell(palette, col, row));
         }
     }
     painter.restore();
@@ -145,14 +155,16 @@ QString DescribePicture(Picture picture) {
 }
 
 void DrawProgramIcon(QPainter& painter, const QRectF& target) {
-    // Sixteen colours by design: no orange in the icon.
-    static const std::array<QColor, 5> palette{Yellow, Red, Green, Blue, Purple};
-    DrawCheckerboard(painter, target, palette);
+    DrawCheckerboard(painter, target, IconPalette);
+}
+
+QColor ProgramIconCell(int column, int row) {
+    return CheckerboardCell(IconPalette, column, row);
 }
 
 QIcon ProgramIcon() {
     QIcon icon;
-    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+    for (const int size : ProgramIconSizes) {
         QPixmap pixmap(size, size);
         pixmap.fill(Qt::transparent);
         QPainter painter(&pixmap);

@@ -3,6 +3,7 @@
 #include "ui/toolkit/form_window.h"
 #include "ui/toolkit/label_grid.h"
 #include "ui/toolkit/state.h"
+#include "ui/toolkit/toolkit_qt.h"
 #include "ui/toolkit/units.h"
 #include "ui/toolkit/widgets.h"
 
@@ -19,10 +20,6 @@
 namespace tessaline::ui {
 
 namespace {
-
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
-}
 
 std::string ToString(const QString& text) {
     return text.toUtf8().toStdString();

@@ -1,7 +1,7 @@
 #pragma once
 // A window as data: what it is called, how big it is, where it goes and every
-// control on it, all in twips exactly as designed. The toolkit builds a live
-// window from one of these; nothing here knows a widget.
+// control on it, all in twips (15 to a logical pixel). The toolkit builds a
+// live window from one of these; nothing here knows a widget.
 
 #include <cstdint>
 #include <optional>
@@ -27,7 +27,7 @@ inline constexpr Colour SystemButtonFace = 0x8000000F;
 inline constexpr Colour SystemButtonText = 0x80000012;
 
 struct FontDef {
-    // The desktop's default UI font stands in for the old dialog font.
+    // Size and weight only: the face is always the desktop's default UI font.
     double points = 8.0;
     bool bold = false;
 };

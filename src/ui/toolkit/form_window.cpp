@@ -2,6 +2,7 @@
 
 #include "ui/toolkit/accessibility.h"
 #include "ui/toolkit/label_grid.h"
+#include "ui/toolkit/toolkit_qt.h"
 #include "ui/toolkit/units.h"
 #include "ui/toolkit/widgets.h"
 
@@ -24,10 +25,6 @@ namespace {
 
 // A label array at least this long is painted by one widget (see label_grid.h).
 constexpr std::size_t PaintedArrayMinimum = 64;
-
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
-}
 
 bool TakesFocus(ControlKind kind) {
     return kind == ControlKind::TextBox || kind == ControlKind::CommandButton ||
@@ -362,9 +359,20 @@ bool FormWindow::Attached() const {
     return form_ != nullptr && !toolkit_.ended;
 }
 
+namespace {
+
+// The handler bound to `name`, or nullptr.
+template <class Handler>
+const std::function<Handler>* Bound(const Bindings<Handler>& bindings, std::string_view name) {
+    const auto found = bindings.find(name);
+    return found == bindings.end() ? nullptr : &found->second;
+}
+
+} // namespace
+
 void FormWindow::RaiseClick(const ControlDef& def) {
-    if (Attached() && form_->handlers.click) {
-        form_->handlers.click(def.name, def.index);
+    if (const auto* handler = Attached() ? Bound(form_->handlers.click, def.name) : nullptr) {
+        (*handler)(def.index);
     }
 }
 
@@ -373,21 +381,21 @@ void FormWindow::RaiseMouse(bool down, const ControlDef& def, int button, int sh
     if (!Attached()) {
         return;
     }
-    const auto& handler = down ? form_->handlers.mouseDown : form_->handlers.mouseUp;
-    if (handler) {
-        handler(def.name, def.index, button, shift, x, y);
+    const auto& bindings = down ? form_->handlers.mouseDown : form_->handlers.mouseUp;
+    if (const auto* handler = Bound(bindings, def.name)) {
+        (*handler)(def.index, button, shift, x, y);
     }
 }
 
 void FormWindow::RaiseMenu(std::string_view item) {
-    if (Attached() && form_->handlers.menu) {
-        form_->handlers.menu(item);
+    if (const auto* handler = Attached() ? Bound(form_->handlers.menu, item) : nullptr) {
+        (*handler)();
     }
 }
 
 void FormWindow::RaiseTimer(std::string_view timer) {
-    if (Attached() && form_->handlers.timer) {
-        form_->handlers.timer(timer);
+    if (const auto* handler = Attached() ? Bound(form_->handlers.timer, timer) : nullptr) {
+        (*handler)();
     }
 }
 

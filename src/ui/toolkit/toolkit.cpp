@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <initializer_list>
 #include <stdexcept>
 
 namespace tessaline::ui {
@@ -51,6 +52,50 @@ void StoredDef::KeepMenus(std::vector<MenuDef>& menus) {
     }
 }
 
+namespace {
+
+bool HasControl(const FormDef& def, std::string_view name,
+                std::initializer_list<ControlKind> kinds) {
+    return std::any_of(def.controls.begin(), def.controls.end(), [&](const ControlDef& control) {
+        return control.name == name &&
+               std::find(kinds.begin(), kinds.end(), control.kind) != kinds.end();
+    });
+}
+
+bool HasMenuCommand(const std::vector<MenuDef>& menus, std::string_view name) {
+    return std::any_of(menus.begin(), menus.end(), [&](const MenuDef& menu) {
+        return menu.items.empty() ? menu.name == name : HasMenuCommand(menu.items, name);
+    });
+}
+
+// Throws unless every name bound passes `has`; `what` says what the name must be.
+template <class Handler, class Has>
+void CheckBound(const FormDef& def, const Bindings<Handler>& bindings, const char* what, Has has) {
+    for (const auto& [name, handler] : bindings) {
+        if (!has(name)) {
+            throw std::invalid_argument("window " + std::string(def.name) + " has no " + what +
+                                        " " + name + " to bind a handler to");
+        }
+    }
+}
+
+void CheckBindings(const FormDef& def, const FormHandlers& handlers) {
+    using enum ControlKind;
+    const auto clickable = [&](std::string_view name) {
+        return HasControl(def, name, {CommandButton, CheckBox, RadioButton, PictureBox});
+    };
+    const auto label = [&](std::string_view name) { return HasControl(def, name, {Label}); };
+    CheckBound(def, handlers.click, "button, check box, radio button or picture box", clickable);
+    CheckBound(def, handlers.mouseDown, "label", label);
+    CheckBound(def, handlers.mouseUp, "label", label);
+    CheckBound(def, handlers.timer, "timer",
+               [&](std::string_view name) { return HasControl(def, name, {Timer}); });
+    CheckBound(def, handlers.menu, "menu command",
+               [&](std::string_view name) { return HasMenuCommand(def.menus, name); });
+}
+
+} // namespace
+
 FormState::FormState(ToolkitState& owner, const FormDef& def, FormHandlers eventHandlers)
     : toolkit(owner), stored(def), handlers(std::move(eventHandlers)), handle(*this) {
     ByNameIndex<bool> seen;
@@ -61,6 +106,7 @@ FormState::FormState(ToolkitState& owner, const FormDef& def, FormHandlers event
                                         Describe(control.name, control.index) + " twice");
         }
     }
+    CheckBindings(Def(), handlers);
 }
 
 FormState::~FormState() = default;
@@ -210,24 +256,24 @@ int Form::ClientHeight() {
 }
 
 namespace {
-// The frame of the desktop the layouts were drawn for: borders of 95 twips
-// across in all, title bar and borders of 375 twips down.
-constexpr int ClassicFrameWidth = 95;
-constexpr int ClassicFrameHeight = 375;
+// The frame that outer sizes count, whatever the desktop draws: borders of 95
+// twips across in all, title bar and borders of 375 twips down.
+constexpr int FrameWidth = 95;
+constexpr int FrameHeight = 375;
 } // namespace
 
 void Form::SetOuterSize(int width, int height) {
-    SetClientSize(std::max(width - ClassicFrameWidth, 0), std::max(height - ClassicFrameHeight, 0));
+    SetClientSize(std::max(width - FrameWidth, 0), std::max(height - FrameHeight, 0));
 }
 
 void Form::SetOuterWidth(int width) {
     const int height = ClientHeight();
-    SetClientSize(std::max(width - ClassicFrameWidth, 0), height);
+    SetClientSize(std::max(width - FrameWidth, 0), height);
 }
 
 void Form::SetOuterHeight(int height) {
     const int width = ClientWidth();
-    SetClientSize(width, std::max(height - ClassicFrameHeight, 0));
+    SetClientSize(width, std::max(height - FrameHeight, 0));
 }
 
 Control& Form::operator()(std::string_view name, int index) {

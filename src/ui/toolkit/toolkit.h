@@ -14,6 +14,7 @@
 #include "ui/toolkit/definition.h"
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -31,24 +32,29 @@ inline constexpr int ShiftMask = 1;
 inline constexpr int CtrlMask = 2;
 inline constexpr int AltMask = 4;
 
-// The events of one window. Any of them may be left empty.
+// Handlers bound by name to the controls or menu items of one window. A
+// control array has one handler for all its items, which receives the item's
+// index; a plain control's handler receives -1.
+template <class Handler>
+using Bindings = std::map<std::string, std::function<Handler>, std::less<>>;
+
+// The events of one window, bound where the window is defined. Toolkit::Define
+// checks every bound name against the window's definition, so that a misspelt
+// name is an error at once rather than a command that does nothing.
 struct FormHandlers {
+    // The window created, hidden.
     std::function<void()> load;
-    // Command buttons, check boxes, radio buttons and picture boxes. `index`
-    // is the item's index in its control array, -1 for a plain control.
-    std::function<void(std::string_view control, int index)> click;
-    // A command item of the menu bar, by its name.
-    std::function<void(std::string_view item)> menu;
+    // Command buttons, check boxes, radio buttons and picture boxes.
+    Bindings<void(int index)> click;
+    // Command items of the menu bar.
+    Bindings<void()> menu;
     // Press and release of a mouse button on a label. X and Y are in twips from
     // the label's top-left corner. A release goes to the label that took the
     // press, wherever the pointer is by then.
-    std::function<void(std::string_view control, int index, int button, int shift, float x,
-                       float y)>
-        mouseDown;
-    std::function<void(std::string_view control, int index, int button, int shift, float x,
-                       float y)>
-        mouseUp;
-    std::function<void(std::string_view timer)> timer;
+    Bindings<void(int index, int button, int shift, float x, float y)> mouseDown;
+    Bindings<void(int index, int button, int shift, float x, float y)> mouseUp;
+    // Ticks of a timer.
+    Bindings<void()> timer;
 };
 
 namespace detail {
@@ -146,9 +152,10 @@ class Form {
     void SetClientSize(int width, int height);
     int ClientWidth();
     int ClientHeight();
-    // Border and title bar included, measured with the classic frame of 95
-    // twips across and 375 down, so that the client area keeps the size the
-    // layout meant whatever the desktop's decorations are.
+    // Border and title bar included, counted as a fixed frame of 95 twips
+    // across and 375 down: the client area gets the outer size less that
+    // frame, whatever the desktop's own decorations measure, so that an outer
+    // size always gives the same client area.
     void SetOuterSize(int width, int height);
     void SetOuterWidth(int width);
     void SetOuterHeight(int height);
@@ -174,8 +181,12 @@ class Toolkit {
     Toolkit& operator=(const Toolkit&) = delete;
 
     // Register a window. The first window defined is the main window unless
-    // SetMainForm names another. Throws std::invalid_argument for a name
-    // defined twice.
+    // SetMainForm names another. Throws std::invalid_argument, naming the
+    // window and the name at fault, for a window defined twice and for a
+    // handler bound to a name the definition does not have for that event: a
+    // click bound to anything but a command button, check box, radio button
+    // or picture box, a mouse handler to anything but a label, a tick to
+    // anything but a timer, a menu handler to anything but a command item.
     void Define(const FormDef& def, FormHandlers handlers = {});
     void SetMainForm(std::string_view name);
 

@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <functional>
+#include <string_view>
 
 class QAccessibleEvent;
 class QPainter;
@@ -17,6 +18,11 @@ class QRectF;
 class QWidget;
 
 namespace tessaline::ui {
+
+// The program's texts are UTF-8.
+inline QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // How picture boxes draw their picture into a rectangle of the box.
 using PicturePainter = std::function<void(QPainter&, Picture, const QRectF&)>;

@@ -51,10 +51,10 @@ QColor ToQColor(Colour colour, const QPalette& palette) {
 
 namespace {
 
-// The layouts give each caption the room it took in the old dialog font, in
-// which this sentence was about 220 pixels wide at 8 points. Most desktop UI
-// fonts are wider; they are set smaller in proportion, so that "% Of Board As
-// Orange" keeps to one line of its label. A narrower font keeps its size.
+// The layouts give each caption room for a font in which this sentence is
+// about 220 pixels wide at 8 points. Most desktop UI fonts are wider; they are
+// set smaller in proportion, so that "% Of Board As Orange" keeps to one line
+// of its label. A narrower font keeps its size.
 // Paragraphs must also wrap into no more lines than they did, and a font of the
 // same average width breaks its lines in other places: the maker's about text
 // needs all of its four lines before the web address below it. Holding the
@@ -79,8 +79,8 @@ double FontScale(const QFont& desktop) {
 } // namespace
 
 QFont DialogFont(const FontDef& font) {
-    // The old dialog font does not exist here: the desktop's UI font stands in,
-    // at the layout's point sizes scaled to the room the layouts give text.
+    // The desktop's UI font, at the layout's point sizes scaled to the room the
+    // layouts give text.
     QFont result = QApplication::font();
     result.setPointSizeF(font.points * FontScale(result));
     result.setBold(font.bold);

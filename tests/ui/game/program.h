@@ -26,30 +26,6 @@
 
 namespace tessaline::ui::test {
 
-// The source of chance of a test: it deals the board a test writes out (see
-// Program::NewGame), or else draws from a fixed seed.
-class DeckRandom final : public RandomSource {
-  public:
-    void Reseed() override {}
-    float Next() override {
-        if (deck_.empty()) {
-            return fallback_.Next();
-        }
-        const float draw = deck_[next_ % deck_.size()];
-        ++next_;
-        return draw;
-    }
-    void Stack(std::vector<float> draws) {
-        deck_ = std::move(draws);
-        next_ = 0;
-    }
-
-  private:
-    SeededRandom fallback_{1};
-    std::vector<float> deck_;
-    std::size_t next_ = 0;
-};
-
 // The draw that deals colour `code` with the shares in force: the middle of its
 // band. Purple takes what the first five leave.
 inline float DrawFor(const Game& game, Int16 code) {
@@ -111,7 +87,7 @@ inline std::string Filled(char letter, int width, int height) {
 
 class Program {
   public:
-    explicit Program(std::unique_ptr<RandomSource> source = std::make_unique<DeckRandom>())
+    explicit Program(std::unique_ptr<RandomSource> source = std::make_unique<ScriptedRandom>())
         : random(std::move(source)), app(tk, *random) {
         InstallPictures(tk);
         app.Start();
@@ -126,8 +102,8 @@ class Program {
     // and blocks are set or cleared as a right click in the Customize Board
     // dialog does it.
     void NewGame(std::string_view rows) {
-        auto* deck = dynamic_cast<DeckRandom*>(random.get());
-        QVERIFY2(deck != nullptr, "a board written out needs the program's own deck");
+        auto* scripted = dynamic_cast<ScriptedRandom*>(random.get());
+        QVERIFY2(scripted != nullptr, "a board written out needs scripted draws");
         std::vector<std::string_view> lines;
         for (std::size_t start = 0;;) {
             const std::size_t end = rows.find('/', start);
@@ -154,7 +130,7 @@ class Program {
                 }
             }
         }
-        deck->Stack(std::move(draws));
+        scripted->Script(std::move(draws));
         Menu("G_NewGame");
     }
 

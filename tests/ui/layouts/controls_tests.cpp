@@ -319,7 +319,7 @@ TEST(Controls, TextsAreExactWithTheirBlanks) {
 }
 
 // The maker's details after their lead-in; a detail holds no blank of its own, so an indent of
-// blanks is exactly as wide as designed.
+// blanks is only as wide as the lead-in makes it.
 struct MakerText {
     const char* window;
     const char* name;

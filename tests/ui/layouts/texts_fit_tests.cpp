@@ -3,6 +3,8 @@
 // dialogs' 8 points, within the part of the label that lies inside the window.
 
 #include "ui/layouts/layouts.h"
+#include "ui/toolkit/toolkit_qt.h"
+#include "ui/toolkit/units.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -15,7 +17,7 @@
 using namespace tessaline::ui;
 
 namespace {
-constexpr double TwipsPerPixel = 15.0;
+constexpr double TwipsPerPixel = detail::TwipsPerPixel;
 }
 
 class TextsFitTest : public QObject {
@@ -65,8 +67,7 @@ void TextsFitTest::chosenTextsFit() {
     // A label may reach beyond the window; only what lies inside is seen.
     const double height =
         std::min(control->height, form->clientHeight - control->top) / TwipsPerPixel;
-    const QString text =
-        QString::fromUtf8(control->caption.data(), static_cast<qsizetype>(control->caption.size()));
+    const QString text = ToQString(control->caption);
     const QRectF needed = metrics.boundingRect(QRectF(0, 0, width, 1e6), Qt::TextWordWrap, text);
     const int lines = qRound(needed.height() / metrics.lineSpacing());
     QVERIFY2(needed.width() <= width,

@@ -1,7 +1,7 @@
 // A click on a square judged by the rules of play: a mark, a block toggled, a
 // right guess and the uncovering that spreads from it, a wrong guess, a win.
 
-#include "oracle_parts.h"
+#include "event_checks.h"
 #include "say.h"
 #include "texts.h"
 

@@ -2,7 +2,7 @@
 // nothing changed or applied exactly, the dialogs opening on the settings in
 // force, a deal that keeps the blocks and the shares.
 
-#include "oracle_parts.h"
+#include "event_checks.h"
 #include "say.h"
 #include "texts.h"
 

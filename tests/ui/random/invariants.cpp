@@ -1,6 +1,6 @@
 #include "invariants.h"
 
-#include "oracle_parts.h"
+#include "event_checks.h"
 #include "oracles.h"
 #include "say.h"
 

@@ -1,6 +1,6 @@
 #include "oracles.h"
 
-#include "oracle_parts.h"
+#include "event_checks.h"
 #include "say.h"
 #include "texts.h"
 

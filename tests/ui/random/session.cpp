@@ -22,10 +22,6 @@ namespace tessaline::ui::random {
 
 namespace {
 
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // Timestamps of the mouse events sent through the window system. Each click
 // lies far from the one before, so that the window system makes no double
 // click of two; WindowDoubleClick makes one on purpose. The count wraps round

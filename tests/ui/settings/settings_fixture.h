@@ -73,7 +73,7 @@ inline void Enter(Program& program, std::string_view window, std::string_view na
     Enter(program, window, name, -1, text, how);
 }
 
-// The eight boxes of the Options dialog, in the order the tables give them.
+// The eight boxes of the Options dialog: height, width, then the six shares in colour order.
 struct OptionsBox {
     const char* name;
     int index;

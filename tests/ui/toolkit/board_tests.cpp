@@ -12,7 +12,8 @@ namespace {
 
 // The board with all 30 by 30 squares in view, shown and exposed.
 Form& ShowFullBoard(Toolkit& toolkit, Recorder* events = nullptr) {
-    toolkit.Define(BoardDef(), events != nullptr ? events->Handlers("Board") : FormHandlers{});
+    toolkit.Define(BoardLayout(),
+                   events != nullptr ? events->Handlers(BoardLayout()) : FormHandlers{});
     Form& board = toolkit.Touch("Board");
     board.SetClientSize(7215, 7215);
     board.Show();
@@ -60,7 +61,7 @@ class BoardTests : public QObject {
 
     void a_15_by_15_board_fills_the_first_client_area() {
         Toolkit toolkit;
-        toolkit.Define(BoardDef());
+        toolkit.Define(BoardLayout());
         Form& board = toolkit.Touch("Board");
         QCOMPARE(ClientWidget(board)->size(), QSize(241, 241));
         QCOMPARE(SquareRect(board, 14 + 14 * 30).bottomRight(), QPoint(240, 240));

@@ -67,7 +67,7 @@ class ControlTests : public QObject {
         QFETCH(bool, ticks);
         Recorder events;
         Toolkit toolkit;
-        toolkit.Define(TimerDef(enabledInLayout, interval), events.Handlers("Time"));
+        events.Define(toolkit, TimerDef(enabledInLayout, interval));
         Control& timer = toolkit["Time"]("tmrSecond");
         QCOMPARE(timer.IsEnabled(), enabledInLayout);
         QCOMPARE(timer.Interval(), interval);
@@ -92,7 +92,7 @@ class ControlTests : public QObject {
         Recorder events;
         Toolkit toolkit;
         toolkit.Define(KeysDef(true)); // the main window
-        toolkit.Define(TimerDef(false, 20), events.Handlers("Time"));
+        events.Define(toolkit, TimerDef(false, 20));
         Form& time = toolkit.Touch("Time");
         time("tmrSecond").SetEnabled(true);
         time.Show();
@@ -230,7 +230,7 @@ class ControlTests : public QObject {
                 painted.emplace_back(picture, to);
                 painter.fillRect(to, picture == Picture::Product ? Qt::red : Qt::blue);
             });
-        toolkit.Define(PictureDef(), events.Handlers("AboutTessaline"));
+        events.Define(toolkit, PictureDef());
         Form& about = toolkit.Touch("AboutTessaline");
         about.Show();
         QVERIFY(QTest::qWaitForWindowExposed(WindowWidget(about)));

@@ -1,7 +1,10 @@
 #pragma once
 // Small window definitions and an event recorder shared by the toolkit tests.
 
+#include "model/describe.h"
 #include "qt_test_support.h"
+#include "ui/layouts/builders.h"
+#include "ui/layouts/layouts.h"
 #include "ui/toolkit/toolkit.h"
 
 #include <cstdio>
@@ -13,28 +16,43 @@ namespace tessaline::ui::test {
 // Every event a window raises, as one readable line each.
 class Recorder {
   public:
-    FormHandlers Handlers(std::string form) {
+    // Handlers that record every event of the window `def` defines: each of its
+    // controls and menu commands is bound.
+    FormHandlers Handlers(const FormDef& def) {
+        const std::string form(def.name);
         FormHandlers handlers;
         handlers.load = [this, form] { events_.push_back(form + " load"); };
-        handlers.click = [this, form](std::string_view control, int index) {
-            events_.push_back(form + " click " + Name(control, index));
-        };
-        handlers.menu = [this, form](std::string_view item) {
-            events_.push_back(form + " menu " + std::string(item));
-        };
-        handlers.mouseDown = [this, form](std::string_view control, int index, int button,
-                                          int shift, float x, float y) {
-            events_.push_back(form + " down " + Mouse(control, index, button, shift, x, y));
-        };
-        handlers.mouseUp = [this, form](std::string_view control, int index, int button, int shift,
-                                        float x, float y) {
-            events_.push_back(form + " up " + Mouse(control, index, button, shift, x, y));
-        };
-        handlers.timer = [this, form](std::string_view timer) {
-            events_.push_back(form + " timer " + std::string(timer));
-        };
+        for (const ControlDef& control : def.controls) {
+            const std::string name(control.name);
+            switch (control.kind) {
+            case ControlKind::Label:
+                handlers.mouseDown[name] = [this, form, name](int index, int button, int shift,
+                                                              float x, float y) {
+                    events_.push_back(form + " down " + Mouse(name, index, button, shift, x, y));
+                };
+                handlers.mouseUp[name] = [this, form, name](int index, int button, int shift,
+                                                            float x, float y) {
+                    events_.push_back(form + " up " + Mouse(name, index, button, shift, x, y));
+                };
+                break;
+            case ControlKind::Timer:
+                handlers.timer[name] = [this, form, name] {
+                    events_.push_back(form + " timer " + name);
+                };
+                break;
+            case ControlKind::TextBox:
+                break;
+            default:
+                handlers.click[name] = [this, form, name](int index) {
+                    events_.push_back(form + " click " + Name(name, index));
+                };
+            }
+        }
+        BindMenus(handlers, form, def.menus);
         return handlers;
     }
+    // Defines the window `def` with handlers that record its events.
+    void Define(Toolkit& toolkit, const FormDef& def) { toolkit.Define(def, Handlers(def)); }
 
     const std::vector<std::string>& Events() const { return events_; }
     std::string Last() const { return events_.empty() ? std::string() : events_.back(); }
@@ -49,6 +67,17 @@ class Recorder {
     void Clear() { events_.clear(); }
 
   private:
+    void BindMenus(FormHandlers& handlers, const std::string& form,
+                   const std::vector<MenuDef>& menus) {
+        for (const MenuDef& menu : menus) {
+            if (!menu.items.empty()) {
+                BindMenus(handlers, form, menu.items);
+                continue;
+            }
+            const std::string item(menu.name);
+            handlers.menu[item] = [this, form, item] { events_.push_back(form + " menu " + item); };
+        }
+    }
     static std::string Name(std::string_view control, int index) {
         std::string name(control);
         if (index >= 0) {
@@ -69,51 +98,14 @@ class Recorder {
     std::vector<std::string> events_;
 };
 
+// A control of a test window, through the builders the program's layouts use.
 inline ControlDef Make(ControlKind kind, std::string_view name, int index, std::string_view caption,
                        int left, int top, int width, int height, int tab = -1) {
-    ControlDef def;
-    def.kind = kind;
-    def.name = name;
-    def.index = index;
-    def.caption = caption;
-    def.left = left;
-    def.top = top;
-    def.width = width;
-    def.height = height;
-    def.tab = tab;
-    return def;
-}
-
-// A window like the board: 900 bordered, centred, bold squares 240 twips
-// apart and 255 wide, on the window-background colour.
-inline FormDef BoardDef() {
-    FormDef def;
-    def.name = "Board";
-    def.caption = "Board";
-    def.clientWidth = 3615;
-    def.clientHeight = 3615;
-    def.placement = Placement{2850, 2430};
-    def.border = BorderKind::FixedSingle;
-    def.minimizeButton = false;
-    def.maximizeButton = false;
-    def.programIcon = true;
-    for (int i = 0; i < 900; ++i) {
-        ControlDef square =
-            Make(ControlKind::Label, "Square", i, "", 240 * (i % 30), 240 * (i / 30), 255, 255, i);
-        square.border = true;
-        square.align = TextAlign::Centre;
-        square.font = FontDef{8.25, true};
-        square.backColour = SystemWindowBackground;
-        square.foreColour = SystemWindowText;
-        def.controls.push_back(square);
-    }
-    return def;
+    return layout::Item(index, layout::Placed(kind, name, caption, left, top, width, height, tab));
 }
 
 // The main window's colour controls: check boxes, radio buttons (the first
 // selected) and a label, with a menu bar.
-inline constexpr const char* ColourNames[] = {"Yellow", "Orange", "Red", "Green", "Blue", "Purple"};
-
 inline FormDef ColourDef() {
     FormDef def;
     def.name = "Color";
@@ -122,10 +114,11 @@ inline FormDef ColourDef() {
     def.clientHeight = 1275;
     for (int i = 1; i <= 6; ++i) {
         const int left = 1680 + 960 * (i - 1);
-        def.controls.push_back(Make(ControlKind::CheckBox, "cbxScan", i, ColourNames[i - 1], left,
-                                    120, 1335, 255, 2 * (i - 1)));
-        ControlDef radio = Make(ControlKind::RadioButton, "rbtGuess", i, ColourNames[i - 1], left,
-                                960, 855, 195, 2 * i - 1);
+        def.controls.push_back(Make(ControlKind::CheckBox, "cbxScan", i,
+                                    ColourName(static_cast<Int16>(i)), left, 120, 1335, 255,
+                                    2 * (i - 1)));
+        ControlDef radio = Make(ControlKind::RadioButton, "rbtGuess", i,
+                                ColourName(static_cast<Int16>(i)), left, 960, 855, 195, 2 * i - 1);
         radio.value = i == 1;
         def.controls.push_back(radio);
     }

@@ -41,7 +41,7 @@ class InputTests : public QObject {
         QFETCH(QString, selected);
         Recorder events;
         Toolkit toolkit;
-        toolkit.Define(ColourDef(), events.Handlers("Color"));
+        events.Define(toolkit, ColourDef());
         Form& form = toolkit.Touch("Color");
         form.Show();
         QVERIFY(QTest::qWaitForWindowExposed(WindowWidget(form)));
@@ -61,7 +61,7 @@ class InputTests : public QObject {
     void radio_buttons_can_all_be_cleared() {
         Recorder events;
         Toolkit toolkit;
-        toolkit.Define(ColourDef(), events.Handlers("Color"));
+        events.Define(toolkit, ColourDef());
         Form& form = toolkit.Touch("Color");
         events.Clear();
         for (int i = 1; i <= 6; ++i) {
@@ -79,9 +79,9 @@ class InputTests : public QObject {
         // clicked one, which raises its click once more, nested.
         Recorder events;
         Toolkit toolkit;
-        FormHandlers handlers = events.Handlers("Color");
-        handlers.click = [&](std::string_view control, int index) {
-            events.Handlers("Color").click(control, index);
+        FormHandlers handlers = events.Handlers(ColourDef());
+        handlers.click["rbtGuess"] = [&, record = handlers.click["rbtGuess"]](int index) {
+            record(index);
             Form& form = toolkit["Color"];
             for (int i = 1; i <= 6; ++i) {
                 form("rbtGuess", i).SetEnabled(false);
@@ -119,7 +119,7 @@ class InputTests : public QObject {
         QFETCH(bool, disable);
         Recorder events;
         Toolkit toolkit;
-        toolkit.Define(ColourDef(), events.Handlers("Color"));
+        events.Define(toolkit, ColourDef());
         Form& form = toolkit.Touch("Color");
         form.Show();
         QVERIFY(QTest::qWaitForWindowExposed(WindowWidget(form)));
@@ -164,7 +164,7 @@ class InputTests : public QObject {
         def.controls[4].value = ticked; // cbxScan(3)
         Recorder events;
         Toolkit toolkit;
-        toolkit.Define(def, events.Handlers("Color"));
+        events.Define(toolkit, def);
         Form& form = toolkit.Touch("Color");
         form.Show();
         QVERIFY(QTest::qWaitForWindowExposed(WindowWidget(form)));
@@ -207,7 +207,7 @@ class InputTests : public QObject {
         QFETCH(QString, pressed);
         Recorder events;
         Toolkit toolkit;
-        toolkit.Define(KeysDef(withCancel), events.Handlers("Keys"));
+        events.Define(toolkit, KeysDef(withCancel));
         Form& form = toolkit.Touch("Keys");
         form.Show();
         QVERIFY(QTest::qWaitForWindowActive(WindowWidget(form)));
@@ -251,7 +251,7 @@ class InputTests : public QObject {
         QFETCH(QString, item);
         Recorder events;
         Toolkit toolkit;
-        toolkit.Define(ColourDef(), events.Handlers("Color"));
+        events.Define(toolkit, ColourDef());
         Form& form = toolkit.Touch("Color");
         events.Clear();
         auto* action = WindowWidget(form)->findChild<QAction*>(item);
@@ -289,7 +289,7 @@ class InputTests : public QObject {
     void access_key_opens_a_menu() {
         Recorder events;
         Toolkit toolkit;
-        toolkit.Define(ColourDef(), events.Handlers("Color"));
+        events.Define(toolkit, ColourDef());
         Form& form = toolkit.Touch("Color");
         form.Show();
         QWidget* window = WindowWidget(form);

@@ -16,7 +16,10 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <functional>
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 namespace tessaline::ui::test {
 namespace {
@@ -184,7 +187,7 @@ class WindowTests : public QObject {
         Toolkit toolkit;
         toolkit.Define(MainDef());
         toolkit.Define(DialogDef());
-        toolkit.Define(BoardDef());
+        toolkit.Define(BoardLayout());
         toolkit.Touch("Color"); // exists before the icon is known
         QPixmap picture(32, 32);
         picture.fill(Qt::magenta);
@@ -208,7 +211,7 @@ class WindowTests : public QObject {
         QFETCH(int, outerHeight);
         QFETCH(QSize, client);
         Toolkit toolkit;
-        toolkit.Define(BoardDef());
+        toolkit.Define(BoardLayout());
         Form& board = toolkit["Board"];
         board.SetOuterHeight(outerHeight);
         board.SetOuterWidth(outerWidth);
@@ -222,8 +225,8 @@ class WindowTests : public QObject {
     void first_touch_creates_hidden_and_loads_once() {
         Recorder events;
         Toolkit toolkit;
-        toolkit.Define(MainDef(), events.Handlers("Color"));
-        toolkit.Define(DialogDef(), events.Handlers("Options"));
+        events.Define(toolkit, MainDef());
+        events.Define(toolkit, DialogDef());
         QVERIFY(!toolkit.Exists("Options"));
         QCOMPARE(CountTopLevels("Options"), 0);
         Form& options = toolkit["Options"];
@@ -243,7 +246,7 @@ class WindowTests : public QObject {
     void hide_keeps_state_and_runs_nothing() {
         Recorder events;
         Toolkit toolkit;
-        toolkit.Define(DialogDef(), events.Handlers("Options"));
+        events.Define(toolkit, DialogDef());
         Form& options = toolkit.Touch("Options");
         options.Show();
         QVERIFY(QTest::qWaitForWindowExposed(WindowWidget(options)));
@@ -266,8 +269,8 @@ class WindowTests : public QObject {
     void closing_destroys_and_next_touch_recreates() {
         Recorder events;
         Toolkit toolkit;
-        toolkit.Define(MainDef(), events.Handlers("Color"));
-        toolkit.Define(DialogDef(), events.Handlers("Options"));
+        events.Define(toolkit, MainDef());
+        events.Define(toolkit, DialogDef());
         Form& options = toolkit.Touch("Options");
         options.Show();
         options("txtHeight").SetText("9");
@@ -291,8 +294,8 @@ class WindowTests : public QObject {
     void closing_the_main_window_ends_the_program() {
         Recorder events;
         Toolkit toolkit;
-        toolkit.Define(MainDef(), events.Handlers("Color"));
-        toolkit.Define(DialogDef(), events.Handlers("Options"));
+        events.Define(toolkit, MainDef());
+        events.Define(toolkit, DialogDef());
         toolkit.Touch("Color").Show();
         toolkit.Touch("Options").Show();
         QPointer<QWidget> main = WindowWidget(toolkit["Color"]);
@@ -316,14 +319,14 @@ class WindowTests : public QObject {
     void end_program_from_a_menu_stops_every_handler() {
         Recorder events;
         Toolkit toolkit;
-        FormHandlers handlers = events.Handlers("Color");
-        handlers.menu = [&](std::string_view item) {
-            events.Handlers("Color").menu(item);
+        FormHandlers handlers = events.Handlers(MainDef());
+        handlers.menu["G_Exit"] = [&, record = handlers.menu["G_Exit"]] {
+            record();
             toolkit.EndProgram();
             toolkit["Options"]("cbxTest").SetValue(1); // would raise a click
         };
         toolkit.Define(MainDef(), handlers);
-        toolkit.Define(DialogDef(), events.Handlers("Options"));
+        events.Define(toolkit, DialogDef());
         toolkit.Touch("Options");
         Form& main = toolkit.Touch("Color");
         main.Show();
@@ -370,6 +373,38 @@ class WindowTests : public QObject {
         twice.name = "Twice";
         twice.controls.push_back(twice.controls.front());
         QVERIFY_THROWS_EXCEPTION(std::invalid_argument, toolkit.Define(twice));
+    }
+
+    void a_handler_bound_to_a_name_not_defined_for_its_event_is_refused() {
+        // Each binding names what the window lacks, or has but not for that
+        // event; the window is then not defined at all.
+        using Bind = std::function<void(FormHandlers&)>;
+        const std::vector<std::pair<Bind, std::string>> cases = {
+            {[](FormHandlers& h) { h.click["rbtGues"] = [](int) {}; },
+             "window Color has no button, check box, radio button or picture box rbtGues"},
+            {[](FormHandlers& h) { h.click["lblScan"] = [](int) {}; },
+             "window Color has no button, check box, radio button or picture box lblScan"},
+            {[](FormHandlers& h) { h.menu["G_NewGam"] = [] {}; },
+             "window Color has no menu command G_NewGam"},
+            {[](FormHandlers& h) { h.menu["I_About"] = [] {}; }, // a submenu, no command
+             "window Color has no menu command I_About"},
+            {[](FormHandlers& h) { h.mouseUp["cbxScan"] = [](int, int, int, float, float) {}; },
+             "window Color has no label cbxScan"},
+            {[](FormHandlers& h) { h.timer["lblScan"] = [] {}; },
+             "window Color has no timer lblScan"},
+        };
+        for (const auto& [bind, message] : cases) {
+            Toolkit toolkit;
+            FormHandlers handlers = Recorder().Handlers(ColourDef());
+            bind(handlers);
+            try {
+                toolkit.Define(ColourDef(), handlers);
+                QFAIL(qPrintable(QString::fromStdString("accepted: " + message)));
+            } catch (const std::invalid_argument& error) {
+                QVERIFY2(std::string(error.what()).starts_with(message), error.what());
+            }
+            QVERIFY_THROWS_EXCEPTION(std::invalid_argument, toolkit["Color"]);
+        }
     }
 
     void definitions_may_come_from_temporary_texts() {
