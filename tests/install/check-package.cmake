@@ -1,7 +1,8 @@
 # Checks the Debian package that dpkg-buildpackage wrote into OUT and unpacked
 # into OUT/root: its control fields, that its dependencies name the Qt 6
 # runtime and the platform plugins, that its files lie under /usr with
-# Debian's modes and owners, and that the binary is stripped and hardened.
+# Debian's modes and owners, and that the binary is stripped and bound now.
+# lintian checks the rest of what Debian asks (a separate test).
 cmake_minimum_required(VERSION 3.25)
 include("${CMAKE_CURRENT_LIST_DIR}/expected-files.cmake")
 
@@ -60,10 +61,8 @@ foreach(line IN LISTS lines)
         string(APPEND failures "a file outside /usr: ${line}\n")
     endif()
 endforeach()
-set(expected "")
 foreach(row IN LISTS TESSALINE_INSTALLED_FILES)
     tessaline_split_row("${row}" path pattern mode)
-    list(APPEND expected "${path}")
     if(NOT path IN_LIST packed)
         string(APPEND failures "missing from the package: /usr/${path}\n")
     elseif(NOT packed_mode_${path} STREQUAL "${mode} root/root")
@@ -76,20 +75,11 @@ execute_process(COMMAND file -b "${binary}" OUTPUT_VARIABLE kind)
 if(NOT kind MATCHES ", stripped")
     string(APPEND failures "the packed binary is not stripped: ${kind}\n")
 endif()
-# Hardened as dpkg-buildflags hardening=+all links: position independent,
-# relocations read-only and bound at start-up, no run path.
+# Relocations bound at start-up (hardening=+all): lintian tells of a binary
+# without only at the info level, which does not fail it.
 execute_process(COMMAND readelf -d "${binary}" OUTPUT_VARIABLE dynamic RESULT_VARIABLE result)
-foreach(pattern "FLAGS_1.* NOW" "FLAGS_1.* PIE")
-    if(NOT result EQUAL 0 OR NOT dynamic MATCHES "${pattern}")
-        string(APPEND failures "the packed binary lacks /${pattern}/ in readelf -d\n")
-    endif()
-endforeach()
-if(dynamic MATCHES "\\((RPATH|RUNPATH)\\)")
-    string(APPEND failures "the packed binary has a run path\n")
-endif()
-execute_process(COMMAND readelf -lW "${binary}" OUTPUT_VARIABLE segments)
-if(NOT segments MATCHES "GNU_RELRO")
-    string(APPEND failures "the packed binary has no read-only relocations\n")
+if(NOT result EQUAL 0 OR NOT dynamic MATCHES "\\(FLAGS_1\\)[^\n]* NOW")
+    string(APPEND failures "the packed binary is not bound now: no NOW among the FLAGS_1 of readelf -d\n")
 endif()
 
 if(failures)
