@@ -7,7 +7,7 @@ WERROR    ?= OFF
 JOBS      ?= $(shell nproc)
 CMAKE_ARGS ?=
 
-.PHONY: deps configure build run test asan-test soak a11y-test bench screenshots coverage package format format-check clean
+.PHONY: deps configure build run test asan-test soak a11y-test bench screenshots coverage package repro-check format format-check clean
 
 deps:
 	@scripts/install-deps
@@ -39,9 +39,12 @@ soak: deps
 	cmake --build $(ASAN) -j $(JOBS) --target random_play
 	TESSALINE_SEED=$(SEED) TESSALINE_EVENTS=$(EVENTS) QT_QPA_PLATFORM=offscreen $(ASAN)/tests/ui/random/random_play
 
-# Pictures of every window and of a game in progress, lost and won, in screenshots/.
+# Pictures of every window and of a game in progress, lost and won, in screenshots/;
+# the game in progress also to data/screenshots/, for the README and the metainfo.
 screenshots: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/tessaline_screenshots screenshots
+	mkdir -p data/screenshots
+	cp screenshots/game.png data/screenshots/game.png
 
 # The program icon's files in data/icons, written again from the game's own
 # drawing of it; commit what changes (a test checks they match).
@@ -68,9 +71,16 @@ A11Y_PROGRAM ?= $(BUILD)/src/tessaline
 a11y-test: build
 	scripts/a11y-test $(A11Y_PROGRAM)
 
-# The Debian package, written to $(BUILD)/tessaline_<version>_<arch>.deb.
-package: build
-	cmake --build $(BUILD) --target package
+# The Debian package, written to $(BUILD)/tessaline_<version>_<arch>.deb: built
+# by dpkg-buildpackage from a copy of the tree in $(BUILD)/pkg, never outside.
+package: deps
+	scripts/build-package $(BUILD)/pkg
+	cp $(BUILD)/pkg/tessaline_*.deb $(BUILD)/
+
+# Builds the package twice, in two folders at two times, and compares the bytes
+# (diffoscope says where they differ). Not part of `test`.
+repro-check: deps
+	scripts/repro-check $(BUILD)/repro
 
 # Line and branch coverage of the model and play layers, from their unit tests.
 COVERAGE_BUILD ?= build-coverage

@@ -20,8 +20,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QImage>
+#include <QPainter>
 #include <QWidget>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -36,8 +39,11 @@ class Shooter {
 
     bool Save(Form& form, const QString& name) {
         QCoreApplication::processEvents();
+        return SaveImage(Grab(form), name);
+    }
+    bool SaveImage(const QImage& image, const QString& name) {
         const QString path = QDir(directory_).filePath(name + QStringLiteral(".png"));
-        if (!SaveScreenshot(form, path)) {
+        if (image.isNull() || !image.save(path)) {
             std::fprintf(stderr, "tessaline_screenshots: could not write %s\n", qPrintable(path));
             failed_ = true;
             return false;
@@ -97,6 +103,35 @@ bool FindOpening(const Game& game, Int16 code, int& column, int& row) {
     return found;
 }
 
+// Chooses an item of the main window's menus, as the player does.
+void ChooseMenuItem(Form& main_window, const QString& item) {
+    if (QWidget* window = WindowWidget(main_window)) {
+        if (auto* action = window->findChild<QAction*>(item)) {
+            action->trigger();
+        }
+    }
+}
+
+// The picture of a game in progress that the README and the metainfo show:
+// the main window with the clock below it, the board on their right.
+QImage GamePicture(Form& main_window, Form& clock, Form& board) {
+    constexpr int kMargin = 12;
+    const QImage left_top = Grab(main_window);
+    const QImage left_bottom = Grab(clock);
+    const QImage right = Grab(board);
+    const int left_width = std::max(left_top.width(), left_bottom.width());
+    const QSize size(
+        kMargin * 3 + left_width + right.width(),
+        kMargin * 2 + std::max(left_top.height() + kMargin + left_bottom.height(), right.height()));
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(QColor(0x3C, 0x4C, 0x5C));
+    QPainter painter(&picture);
+    painter.drawImage(kMargin, kMargin, left_top);
+    painter.drawImage(kMargin, kMargin * 2 + left_top.height(), left_bottom);
+    painter.drawImage(kMargin * 2 + left_width, kMargin, right);
+    return picture;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -121,7 +156,12 @@ int main(int argc, char** argv) {
             if (layout->name == "Board") {
                 DrawBoard(app); // as Redraw > Board shows it before any game
             }
-            form.Show();
+            if (layout->name == "Options") {
+                // Through its menu item, which fills the boxes with the settings in force.
+                ChooseMenuItem(toolkit.Touch("Color"), QStringLiteral("O_Options"));
+            } else {
+                form.Show();
+            }
             shooter.Save(form, QString::fromUtf8(layout->name.data(),
                                                  static_cast<int>(layout->name.size())));
         }
@@ -141,13 +181,8 @@ int main(int argc, char** argv) {
     color("cbxScan", CodeRed).SetValue(1);
     int column = 0;
     int row = 0;
-    auto newGame = [&] {
-        // As the New Game command: through the main window's menu handler.
-        QWidget* window = WindowWidget(color);
-        if (auto* action = window->findChild<QAction*>(QStringLiteral("G_NewGame"))) {
-            action->trigger();
-        }
-    };
+    // As the New Game command: through the main window's menu handler.
+    auto newGame = [&] { ChooseMenuItem(color, QStringLiteral("G_NewGame")); };
     newGame();
     Guess(app, CodeYellow);
     if (FindOpening(app.game, CodeYellow, column, row)) {
@@ -166,6 +201,7 @@ int main(int argc, char** argv) {
     shooter.Save(board, QStringLiteral("game-in-progress-board"));
     shooter.Save(color, QStringLiteral("game-in-progress-main"));
     shooter.Save(toolkit.Touch("Time"), QStringLiteral("game-in-progress-time"));
+    shooter.SaveImage(GamePicture(color, toolkit.Touch("Time"), board), QStringLiteral("game"));
 
     // A loss: a Red square guessed Yellow.
     Guess(app, CodeYellow);

@@ -44,11 +44,11 @@ metainfo_texts(id "" ids)
 metainfo_texts(launchable " type=\"desktop-id\"" launchables)
 metainfo_texts(binary "" binaries)
 
-# The command must be a bare name found in the installed bin directory, as a
-# launcher finds it on PATH.
+# The command must be a bare name found in the installed games directory, as a
+# launcher finds it on PATH (which holds /usr/games on Debian).
 string(REGEX REPLACE " .*$" "" command "${exec}")
-if(command MATCHES "/" OR NOT EXISTS "${STAGE}/bin/${command}")
-    string(APPEND failures "Exec=${exec}: no ${command} in ${STAGE}/bin\n")
+if(command MATCHES "/" OR NOT EXISTS "${STAGE}/games/${command}")
+    string(APPEND failures "Exec=${exec}: no ${command} in ${STAGE}/games\n")
 endif()
 
 # Each row: what is compared, what it holds, what it must hold.

@@ -1,17 +1,15 @@
-# Builds the Debian package from this build tree into OUT and checks it: its
-# control fields, that its dependencies name the Qt 6 runtime, and that it
-# holds exactly the installed files under /usr, with Debian's modes, the
-# binary stripped.
+# Checks the Debian package that dpkg-buildpackage wrote into OUT and unpacked
+# into OUT/root: its control fields, that its dependencies name the Qt 6
+# runtime and the platform plugins, that its files lie under /usr with
+# Debian's modes and owners, and that the binary is stripped and bound now.
+# lintian checks the rest of what Debian asks (a separate test).
 cmake_minimum_required(VERSION 3.25)
 include("${CMAKE_CURRENT_LIST_DIR}/expected-files.cmake")
 
-file(REMOVE_RECURSE "${OUT}")
-execute_process(COMMAND cpack --config "${BUILD_DIR}/CPackConfig.cmake" -B "${OUT}"
-    OUTPUT_VARIABLE log ERROR_VARIABLE log RESULT_VARIABLE result)
-file(GLOB debs "${OUT}/*.deb")
+file(GLOB debs "${OUT}/tessaline_*.deb")
 list(LENGTH debs count)
-if(NOT result EQUAL 0 OR NOT count EQUAL 1)
-    message(FATAL_ERROR "cpack made ${count} packages (exit ${result}):\n${log}")
+if(NOT count EQUAL 1)
+    message(FATAL_ERROR "expected one tessaline_*.deb in ${OUT}, found ${count}")
 endif()
 get_filename_component(deb_name "${debs}" NAME)
 
@@ -29,12 +27,13 @@ set(fields
     "Version => ^${VERSION}$"
     "Architecture => ^${arch}$"
     "Section => ^games$"
-    "Maintainer => ^Vantiro Software <tessaline@example.com>$"
+    "Maintainer => ^Vantiro Software <vantiro@example.com>$"
     "Description => ^colour-guessing puzzle game\n Tessaline is "
     "Depends => (^|, )libqt6widgets6 \\(>= 6"
     "Depends => (^|, )libqt6core6 \\(>= 6"
     "Depends => (^|, )qt6-qpa-plugins(,|$)"
-    "Depends => (^|, )libc6 \\(>= ")
+    "Depends => (^|, )libc6 \\(>= "
+    "Recommends => ^qt6-wayland$")
 foreach(row IN LISTS fields)
     string(FIND "${row}" " => " split)
     string(SUBSTRING "${row}" 0 ${split} field)
@@ -62,26 +61,25 @@ foreach(line IN LISTS lines)
         string(APPEND failures "a file outside /usr: ${line}\n")
     endif()
 endforeach()
-set(expected "")
 foreach(row IN LISTS TESSALINE_INSTALLED_FILES)
     tessaline_split_row("${row}" path pattern mode)
-    list(APPEND expected "${path}")
     if(NOT path IN_LIST packed)
         string(APPEND failures "missing from the package: /usr/${path}\n")
     elseif(NOT packed_mode_${path} STREQUAL "${mode} root/root")
         string(APPEND failures "/usr/${path} is packed as ${packed_mode_${path}}, expected ${mode} root/root\n")
     endif()
 endforeach()
-foreach(path IN LISTS packed)
-    if(NOT path IN_LIST expected)
-        string(APPEND failures "packed but not expected: /usr/${path}\n")
-    endif()
-endforeach()
 
-execute_process(COMMAND dpkg-deb -x "${debs}" "${OUT}/root" RESULT_VARIABLE result)
-execute_process(COMMAND file -b "${OUT}/root/usr/bin/tessaline" OUTPUT_VARIABLE kind)
-if(NOT result EQUAL 0 OR NOT kind MATCHES ", stripped")
+set(binary "${OUT}/root/usr/games/tessaline")
+execute_process(COMMAND file -b "${binary}" OUTPUT_VARIABLE kind)
+if(NOT kind MATCHES ", stripped")
     string(APPEND failures "the packed binary is not stripped: ${kind}\n")
+endif()
+# Relocations bound at start-up (hardening=+all): lintian tells of a binary
+# without only at the info level, which does not fail it.
+execute_process(COMMAND readelf -d "${binary}" OUTPUT_VARIABLE dynamic RESULT_VARIABLE result)
+if(NOT result EQUAL 0 OR NOT dynamic MATCHES "\\(FLAGS_1\\)[^\n]* NOW")
+    string(APPEND failures "the packed binary is not bound now: no NOW among the FLAGS_1 of readelf -d\n")
 endif()
 
 if(failures)

@@ -1,0 +1,26 @@
+# Builds the Debian package as `make package` does, with dpkg-buildpackage from
+# a copy of the tree in OUT, and unpacks it into OUT/root, where the other
+# checks find what a Debian system gets from it.
+cmake_minimum_required(VERSION 3.25)
+execute_process(COMMAND "${SOURCE_DIR}/scripts/build-package" "${OUT}"
+    OUTPUT_FILE "${OUT}.log" ERROR_FILE "${OUT}.log" RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+    file(STRINGS "${OUT}.log" lines)
+    list(LENGTH lines n)
+    math(EXPR first "${n} - 40")
+    if(first LESS 0)
+        set(first 0)
+    endif()
+    list(SUBLIST lines ${first} -1 tail)
+    list(JOIN tail "\n" tail)
+    message(FATAL_ERROR "scripts/build-package failed (${result}); the end of ${OUT}.log:\n${tail}")
+endif()
+file(GLOB debs "${OUT}/tessaline_*.deb")
+list(LENGTH debs count)
+if(NOT count EQUAL 1)
+    message(FATAL_ERROR "expected one tessaline_*.deb in ${OUT}, found ${count}")
+endif()
+execute_process(COMMAND dpkg-deb -x "${debs}" "${OUT}/root" RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "dpkg-deb cannot unpack ${debs}")
+endif()
