@@ -34,7 +34,8 @@ set(fields
     "Depends => (^|, )libqt6widgets6 \\(>= 6"
     "Depends => (^|, )libqt6core6 \\(>= 6"
     "Depends => (^|, )qt6-qpa-plugins(,|$)"
-    "Depends => (^|, )libc6 \\(>= ")
+    "Depends => (^|, )libc6 \\(>= "
+    "Recommends => ^qt6-wayland$")
 foreach(row IN LISTS fields)
     string(FIND "${row}" " => " split)
     string(SUBSTRING "${row}" 0 ${split} field)
