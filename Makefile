@@ -7,7 +7,7 @@ WERROR    ?= OFF
 JOBS      ?= $(shell nproc)
 CMAKE_ARGS ?=
 
-.PHONY: deps configure build run test asan-test soak a11y-test bench screenshots coverage package repro-check format format-check clean
+.PHONY: deps configure build run test asan-test soak a11y-test wayland-test bench screenshots coverage package repro-check format format-check clean
 
 deps:
 	@scripts/install-deps
@@ -72,6 +72,11 @@ bench: deps
 A11Y_PROGRAM ?= $(BUILD)/src/tessaline
 a11y-test: build
 	scripts/a11y-test $(A11Y_PROGRAM)
+
+# The game natively on a headless Wayland compositor, played through a virtual
+# pointer and keyboard; not part of `test`. Screenshots go to $(BUILD)/wayland-test.
+wayland-test: build
+	scripts/wayland-test $(BUILD)/src/tessaline
 
 # The Debian package, written to $(BUILD)/tessaline_<version>_<arch>.deb: built
 # by dpkg-buildpackage from a copy of the tree in $(BUILD)/pkg, never outside.

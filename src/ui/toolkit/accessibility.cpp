@@ -176,12 +176,14 @@ class PictureInterface final : public QAccessibleWidget {
     }
 };
 
-// The Guess buttons keep their group exclusive themselves (see RadioWidget),
-// which makes the stock interface take them for check boxes.
-class RadioInterface final : public QAccessibleWidget {
+// Check boxes and radio buttons take a click anywhere in their rectangle (see
+// CheckWidget), which is where assistive technology is told they are; the
+// stock interface gives only the tick box or dot and the caption. The Guess
+// buttons also keep their group exclusive themselves (see RadioWidget), which
+// makes the stock interface take them for check boxes.
+class BoxInterface final : public QAccessibleWidget {
   public:
-    explicit RadioInterface(RadioWidget* radio)
-        : QAccessibleWidget(radio, QAccessible::RadioButton) {}
+    BoxInterface(QAbstractButton* box, QAccessible::Role role) : QAccessibleWidget(box, role) {}
 
     QString text(QAccessible::Text kind) const override {
         if (kind != QAccessible::Name || !widget()->accessibleName().isEmpty()) {
@@ -197,14 +199,14 @@ class RadioInterface final : public QAccessibleWidget {
         return state;
     }
 
+    // A radio button is pressed to select it, a check box toggled.
     QStringList actionNames() const override {
-        return QStringList{QAccessibleActionInterface::pressAction()} +
-               QAccessibleWidget::actionNames();
+        return QStringList{Action()} + QAccessibleWidget::actionNames();
     }
     void doAction(const QString& action) override {
-        if (action == QAccessibleActionInterface::pressAction()) {
+        if (action == Action()) {
             if (Button()->isEnabled()) {
-                Button()->click(); // selects, and raises the click the player's would
+                Button()->click(); // raises the click the player's would
             }
             return;
         }
@@ -212,7 +214,11 @@ class RadioInterface final : public QAccessibleWidget {
     }
 
   private:
-    RadioWidget* Button() const { return static_cast<RadioWidget*>(widget()); }
+    QAbstractButton* Button() const { return static_cast<QAbstractButton*>(widget()); }
+    QString Action() const {
+        return role() == QAccessible::RadioButton ? QAccessibleActionInterface::pressAction()
+                                                  : QAccessibleActionInterface::toggleAction();
+    }
 
     // "&Yellow" is read "Yellow"; "&&" stands for one "&".
     static QString WithoutMnemonic(const QString& text) {
@@ -246,7 +252,10 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
         return new PictureInterface(picture);
     }
     if (auto* radio = qobject_cast<RadioWidget*>(object)) {
-        return new RadioInterface(radio);
+        return new BoxInterface(radio, QAccessible::RadioButton);
+    }
+    if (auto* box = qobject_cast<CheckWidget*>(object)) {
+        return new BoxInterface(box, QAccessible::CheckBox);
     }
     return nullptr;
 }

@@ -179,7 +179,7 @@ QWidget* FormWindow::BuildWidget(const ControlDef& def, ControlSlot& slot) {
         break;
     }
     case ControlKind::CheckBox: {
-        auto* box = new QCheckBox(caption, client_);
+        auto* box = new CheckWidget(caption, client_);
         box->setChecked(def.value);
         connect(box, &QCheckBox::clicked, this, [this, &def] { RaiseClick(def); });
         widget = box;

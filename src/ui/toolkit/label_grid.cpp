@@ -244,7 +244,7 @@ const QStaticText& LabelGrid::Shaped(int font, const QString& caption) {
 void LabelGrid::mousePressEvent(QMouseEvent* event) {
     // While a button is held the cell that took the first press keeps the
     // mouse, as a label of its own would.
-    const int cell = captured_ >= 0 ? captured_ : CellAt(event->position());
+    const int cell = captured_ >= 0 ? captured_ : CellAt(PointerPixel(event->position()));
     if (cell < 0) {
         event->ignore();
         return;
@@ -265,7 +265,7 @@ void LabelGrid::mouseReleaseEvent(QMouseEvent* event) {
 
 void LabelGrid::Report(bool down, int cell, QMouseEvent* event) {
     const Cell& target = cells_[Pos(cell)];
-    const QPointF at = (event->position() - target.rect.topLeft()) * TwipsPerPixel;
+    const QPointF at = PointerTwips(event->position() - QPointF(target.rect.topLeft()));
     window_.RaiseMouse(down, *target.def, ButtonCode(event->button()),
                        ShiftState(event->modifiers()), static_cast<float>(at.x()),
                        static_cast<float>(at.y()));

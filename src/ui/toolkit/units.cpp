@@ -21,6 +21,14 @@ QRect TwipsToPixels(int left, int top, int width, int height) {
     return {x, y, TwipsToPixels(left + width) - x, TwipsToPixels(top + height) - y};
 }
 
+QPoint PointerPixel(QPointF position) {
+    return position.toPoint();
+}
+
+QPointF PointerTwips(QPointF position) {
+    return QPointF(PointerPixel(position) * TwipsPerPixel);
+}
+
 bool IsSystemColour(Colour colour) {
     return (colour & 0x80000000U) != 0;
 }

@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QFont>
 #include <QPalette>
+#include <QPointF>
 #include <QRect>
 
 namespace tessaline::ui::detail {
@@ -20,6 +21,14 @@ int PixelsToTwips(int pixels);
 // Each edge rounded on its own, so that shapes that share an edge in twips
 // share it in pixels too.
 QRect TwipsToPixels(int left, int top, int width, int height);
+
+// Where the pointer is, in whole logical pixels: the nearest pixel, as Qt picks
+// the widget under the pointer. Pointers report fractions of a pixel on dense
+// or scaled screens and on some window systems; a pixel is the finest position
+// a player can aim at, so a press and a release on one pixel are at one place.
+QPoint PointerPixel(QPointF position);
+// The same position in twips, as the mouse handlers take it.
+QPointF PointerTwips(QPointF position);
 
 bool IsSystemColour(Colour colour);
 // The palette role a system colour stands for.

@@ -77,7 +77,7 @@ void LabelWidget::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void LabelWidget::Report(bool down, QMouseEvent* event) {
-    const QPointF at = event->position() * TwipsPerPixel;
+    const QPointF at = PointerTwips(event->position());
     window_.RaiseMouse(down, def_, ButtonCode(event->button()), ShiftState(event->modifiers()),
                        static_cast<float>(at.x()), static_cast<float>(at.y()));
 }
@@ -112,7 +112,7 @@ void PictureWidget::mousePressEvent(QMouseEvent* event) {
 }
 
 void PictureWidget::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+    if (event->button() == Qt::LeftButton && rect().contains(PointerPixel(event->position()))) {
         window_.RaiseClick(def_);
     }
 }

@@ -3,6 +3,7 @@
 
 #include "ui/toolkit/definition.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QRadioButton>
 #include <QWidget>
@@ -63,6 +64,21 @@ class PictureWidget final : public QWidget {
     const ControlDef& def_;
 };
 
+// A check box and a radio button take a click anywhere in the rectangle their
+// layout gives them, not only on the tick box or dot and the caption: the
+// rectangle is the control. Where two overlap, the one made later lies on top
+// and takes the click, as the layout's order of controls says.
+
+class CheckWidget final : public QCheckBox {
+    Q_OBJECT
+
+  public:
+    using QCheckBox::QCheckBox;
+
+  protected:
+    bool hitButton(const QPoint& at) const override { return rect().contains(at); }
+};
+
 // A radio button that a click selects but never clears; the window keeps the
 // group exclusive, so that the program may also clear every button of it.
 class RadioWidget final : public QRadioButton {
@@ -73,6 +89,7 @@ class RadioWidget final : public QRadioButton {
 
   protected:
     void nextCheckState() override;
+    bool hitButton(const QPoint& at) const override { return rect().contains(at); }
 };
 
 } // namespace tessaline::ui::detail

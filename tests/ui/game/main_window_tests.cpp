@@ -6,6 +6,7 @@
 #include "ui/layouts/layouts.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QTest>
 #include <QThread>
@@ -34,6 +35,32 @@ int SelectedGuesses(Program& program) {
     return selected;
 }
 
+// Which box of the row `name` a player's click at `at` (in the window's client
+// area) ticks or selects, 0 if none; a ticked box is cleared again and a Guess
+// button other than `target` selected first, so that every click starts alike.
+int BoxClicked(Program& program, const char* name, int target, QPoint at) {
+    Form& color = program["Color"];
+    const bool radio = std::string_view(name) == "rbtGuess";
+    if (radio) {
+        program.ClickControl("Color", name, target == CodeYellow ? CodePurple : CodeYellow);
+    }
+    int before[CodePurple + 1] = {};
+    for (Int16 code = CodeYellow; code <= CodePurple; ++code) {
+        before[code] = color(name, code).Value();
+    }
+    PlayerMouse(Mouse::Click, ControlWidget(color(name, target))->parentWidget(), at);
+    int clicked = 0;
+    for (Int16 code = CodeYellow; code <= CodePurple; ++code) {
+        if (color(name, code).Value() == 1 && before[code] == 0) {
+            clicked = clicked == 0 ? code : -1; // -1: more than one
+        }
+    }
+    if (clicked > 0 && !radio) {
+        program.ClickControl("Color", name, clicked);
+    }
+    return clicked;
+}
+
 } // namespace
 
 class MainWindowTests : public QObject {
@@ -52,6 +79,60 @@ class MainWindowTests : public QObject {
         QCOMPARE(commands.size(), std::size_t{14});
         for (const std::string& command : commands) {
             QVERIFY2(handlers.menu.contains(command), command.c_str());
+        }
+    }
+
+    // A box takes a click anywhere in its layout's rectangle, not only on its
+    // tick box or dot and caption, and assistive technology is told that same
+    // rectangle. A Colors Scanned box reaches 25 pixels into the next column;
+    // there the next box, made later, lies on top and takes the click.
+    void aBoxTakesClicksAnywhereInItsRectangle_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("index");
+        for (const char* name : {"cbxScan", "rbtGuess"}) {
+            for (int code = CodeYellow; code <= CodePurple; ++code) {
+                QTest::addRow("%s(%d)", name, code) << QString::fromLatin1(name) << code;
+            }
+        }
+    }
+    void aBoxTakesClicksAnywhereInItsRectangle() {
+        QFETCH(QString, name);
+        QFETCH(int, index);
+        const QByteArray row = name.toLatin1();
+        Program program;
+        Form& color = program["Color"];
+        QWidget* box = ControlWidget(color(row.constData(), index));
+        const QRect rect = box->geometry();
+        // 1335 x 255 twips for a box to tick; 855 twips wide for a Guess button,
+        // grown from 13 pixels high to hold its dot whole.
+        QCOMPARE(rect.width(), row == "cbxScan" ? 89 : 57);
+        QVERIFY(rect.height() >= 13);
+
+        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(box);
+        QVERIFY(spoken != nullptr);
+        QCOMPARE(spoken->rect(), QRect(box->mapToGlobal(QPoint(0, 0)), rect.size()));
+
+        // Its own part: up to the next box of the row where it overlaps, and
+        // up to the window's edge (Purple's box reaches past it).
+        QRect own = rect & box->parentWidget()->rect();
+        QRect under;
+        if (index < CodePurple) {
+            under = rect & ControlWidget(color(row.constData(), index + 1))->geometry();
+            if (!under.isEmpty()) {
+                own.setRight(under.left() - 1);
+            }
+        }
+        const QPoint points[] = {own.topLeft(), own.bottomLeft(),
+                                 QPoint(own.right(), own.center().y()), own.bottomRight(),
+                                 QPoint(own.right() - 10, own.top())};
+        for (const QPoint& at : points) {
+            QVERIFY2(BoxClicked(program, row.constData(), index, at) == index,
+                     qPrintable(QStringLiteral("at %1, %2").arg(at.x()).arg(at.y())));
+        }
+        QCOMPARE(under.isEmpty(), row == "rbtGuess" || index == CodePurple);
+        if (!under.isEmpty()) {
+            QCOMPARE(under.width(), 25);
+            QCOMPARE(BoxClicked(program, row.constData(), index, under.center()), index + 1);
         }
     }
 

@@ -177,38 +177,6 @@ class PlayTests : public QObject {
         QCOMPARE(program.Back(0, 0), ScreenYellow);
     }
 
-    // The window system reports whole pixels (15 twips each), so the press and
-    // release go straight to the board's widget at positions between pixels.
-    void aFractionalPressIsRoundedButTheReleaseIsNot_data() {
-        QTest::addColumn<double>("twips");
-        QTest::addColumn<int>("stored"); // halves go to the even neighbour
-        QTest::addColumn<bool>("actedOn");
-        QTest::newRow("7.5 twips") << 7.5 << 8 << false;
-        QTest::newRow("8 twips") << 8.0 << 8 << true;
-        QTest::newRow("8.5 twips") << 8.5 << 8 << false;
-        QTest::newRow("9.5 twips") << 9.5 << 10 << false;
-        QTest::newRow("120 twips") << 120.0 << 120 << true;
-    }
-    void aFractionalPressIsRoundedButTheReleaseIsNot() {
-        QFETCH(double, twips);
-        QFETCH(int, stored);
-        QFETCH(bool, actedOn);
-        Program program;
-        program.NewGame("YRY");
-        const QPointF at(twips / 15, 8.0 / 15);
-        for (Qt::MouseButton button : {Qt::RightButton, Qt::LeftButton}) {
-            program.SendMouse(Square(1, 0), at, true, button);
-            QCOMPARE(int(program.game().PressX), stored);
-            QCOMPARE(int(program.game().PressY), 8);
-            program.SendMouse(Square(1, 0), at, false, button);
-        }
-        // Acted on: the right click marks Red with a Yellow "?", then the left
-        // click guesses Yellow on Red and loses.
-        QCOMPARE(program.Caption(1, 0), std::string(actedOn ? "?" : ""));
-        QCOMPARE(program.tk.BeepCount(), actedOn ? 1 : 0);
-        QCOMPARE(program.game().GameOver, actedOn);
-    }
-
     void aRightClickMarksWithoutChangingCounts() {
         Program program;
         program.NewGame("YRB/YYY");

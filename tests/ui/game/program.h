@@ -171,19 +171,6 @@ class Program {
         QVERIFY(QMetaObject::invokeMethod(timer, "timeout"));
     }
 
-    // A press or release on a square sent straight to the widget that shows
-    // it, at a position in pixels from the square's corner that may fall
-    // between pixels, which the window system never reports.
-    void SendMouse(int index, QPointF at, bool press, Qt::MouseButton button = Qt::LeftButton) {
-        Control& square = tk.Touch("Board")("Square", index);
-        QWidget* widget = ControlWidget(square);
-        const QPointF where = QPointF(ControlRect(square).topLeft()) + at;
-        QMouseEvent event(press ? QEvent::MouseButtonPress : QEvent::MouseButtonRelease, where,
-                          widget->mapToGlobal(where), button,
-                          press ? Qt::MouseButtons(button) : Qt::MouseButtons(), {});
-        QCoreApplication::sendEvent(widget, &event);
-    }
-
     // A menu command as the player chooses it.
     void Menu(std::string_view item) {
         QWidget* window = WindowWidget(tk.Touch("Color"));

@@ -1,0 +1,49 @@
+# Starts the real program where no display can be opened and checks that it
+# ends with status 1 and one plain line naming the display, not an abort.
+#   cmake -DPROGRAM=<tessaline> -DWORK=<scratch directory> -P check-display.cmake
+
+file(REMOVE_RECURSE "${WORK}")
+file(MAKE_DIRECTORY "${WORK}/runtime")
+file(CHMOD "${WORK}/runtime" DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+
+# An X display number with no server behind it.
+set(x 77)
+while(EXISTS "/tmp/.X11-unix/X${x}" OR EXISTS "/tmp/.X${x}-lock")
+    math(EXPR x "${x} + 1")
+endwhile()
+
+# Each row: a name, the environment (;-separated, escaped as \;), then the
+# pattern of the one line the program must print.
+set(rows
+    "nothing set|FOO=1|^tessaline: no display found \\(neither DISPLAY nor WAYLAND_DISPLAY is set\\)"
+    "no X server|DISPLAY=:${x}|^tessaline: cannot open the X display \":${x}\""
+    "no compositor|QT_QPA_PLATFORM=wayland|^tessaline: cannot open the Wayland display \"wayland-0\""
+    "no such socket|QT_QPA_PLATFORM=wayland,WAYLAND_DISPLAY=tessaline-none|^tessaline: cannot open the Wayland display \"tessaline-none\""
+    "unknown platform|QT_QPA_PLATFORM=tessaline-none|^tessaline: cannot open a display of the platform \"tessaline-none\"")
+
+set(failures "")
+foreach(row IN LISTS rows)
+    string(REPLACE "|" ";" fields "${row}")
+    list(GET fields 0 name)
+    list(GET fields 1 settings)
+    list(GET fields 2 pattern)
+    string(REPLACE "," ";" settings "${settings}")
+    execute_process(
+        COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY
+            --unset=QT_QPA_PLATFORM --unset=XDG_SESSION_TYPE
+            XDG_RUNTIME_DIR=${WORK}/runtime ${settings} "${PROGRAM}"
+        RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+    string(REGEX MATCHALL "\n" lines "${err}")
+    list(LENGTH lines count)
+    if(NOT status STREQUAL "1")
+        string(APPEND failures "${name}: exit status \"${status}\", not 1\n")
+    endif()
+    if(NOT count EQUAL 1 OR NOT err MATCHES "${pattern}" OR NOT out STREQUAL "")
+        string(APPEND failures "${name}: said \"${out}${err}\", not one line like /${pattern}/\n")
+    endif()
+endforeach()
+
+file(REMOVE_RECURSE "${WORK}")
+if(failures)
+    message(FATAL_ERROR "${failures}")
+endif()
