@@ -334,8 +334,7 @@ void NameTextBoxes(std::vector<ControlSlot>& controls) {
             // tells assistive technology which label belongs to which box.
             nearest->setBuddy(box.widget);
         } else {
-            box.widget->setAccessibleName(
-                QString::fromUtf8(box.def->name.data(), static_cast<int>(box.def->name.size())));
+            box.widget->setAccessibleName(ToQString(box.def->name));
         }
     }
 }

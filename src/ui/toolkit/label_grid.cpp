@@ -2,6 +2,7 @@
 
 #include "ui/toolkit/accessibility.h"
 #include "ui/toolkit/form_window.h"
+#include "ui/toolkit/toolkit_qt.h"
 #include "ui/toolkit/units.h"
 #include "ui/toolkit/widgets.h"
 
@@ -30,8 +31,7 @@ LabelGrid::LabelGrid(QWidget* parent, FormWindow& window, std::vector<const Cont
         cell.def = def;
         cell.rect = TwipsToPixels(def->left, def->top, def->width, def->height)
                         .translated(-bounds.topLeft());
-        cell.caption =
-            QString::fromUtf8(def->caption.data(), static_cast<int>(def->caption.size()));
+        cell.caption = ToQString(def->caption);
         cell.back = def->backColour;
         cell.fore = def->foreColour;
         cell.visible = def->visible;
@@ -52,8 +52,7 @@ LabelGrid::LabelGrid(QWidget* parent, FormWindow& window, std::vector<const Cont
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     setFocusPolicy(Qt::NoFocus);
     if (!items.empty()) {
-        setAccessibleName(QString::fromUtf8(items.front()->name.data(),
-                                            static_cast<int>(items.front()->name.size())));
+        setAccessibleName(ToQString(items.front()->name));
     }
 }
 

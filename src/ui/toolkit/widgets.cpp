@@ -2,6 +2,7 @@
 
 #include "ui/toolkit/form_window.h"
 #include "ui/toolkit/toolkit.h"
+#include "ui/toolkit/toolkit_qt.h"
 #include "ui/toolkit/units.h"
 
 #include <QMouseEvent>
@@ -100,7 +101,7 @@ QString PictureWidget::Description() const {
             return text;
         }
     }
-    return QString::fromUtf8(def_.name.data(), static_cast<int>(def_.name.size()));
+    return ToQString(def_.name);
 }
 
 void PictureWidget::Click() {
