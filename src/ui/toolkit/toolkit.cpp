@@ -255,27 +255,6 @@ int Form::ClientHeight() {
     return window == nullptr ? 0 : detail::PixelsToTwips(window->ClientSize().height());
 }
 
-namespace {
-// The frame that outer sizes count, whatever the desktop draws: borders of 95
-// twips across in all, title bar and borders of 375 twips down.
-constexpr int FrameWidth = 95;
-constexpr int FrameHeight = 375;
-} // namespace
-
-void Form::SetOuterSize(int width, int height) {
-    SetClientSize(std::max(width - FrameWidth, 0), std::max(height - FrameHeight, 0));
-}
-
-void Form::SetOuterWidth(int width) {
-    const int height = ClientHeight();
-    SetClientSize(std::max(width - FrameWidth, 0), height);
-}
-
-void Form::SetOuterHeight(int height) {
-    const int width = ClientWidth();
-    SetClientSize(width, std::max(height - FrameHeight, 0));
-}
-
 Control& Form::operator()(std::string_view name, int index) {
     return state_.Handle(name, index);
 }

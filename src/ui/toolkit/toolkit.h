@@ -152,13 +152,6 @@ class Form {
     void SetClientSize(int width, int height);
     int ClientWidth();
     int ClientHeight();
-    // Border and title bar included, counted as a fixed frame of 95 twips
-    // across and 375 down: the client area gets the outer size less that
-    // frame, whatever the desktop's own decorations measure, so that an outer
-    // size always gives the same client area.
-    void SetOuterSize(int width, int height);
-    void SetOuterWidth(int width);
-    void SetOuterHeight(int height);
 
     // A control by name, and by index for an item of a control array. Throws
     // std::invalid_argument if the window's definition has no such control.

@@ -198,30 +198,6 @@ class WindowTests : public QObject {
         QVERIFY(WindowWidget(toolkit.Touch("Options"))->windowIcon().cacheKey() != icon.cacheKey());
     }
 
-    void outer_size_keeps_the_client_the_layout_meant_data() {
-        QTest::addColumn<int>("outerWidth");
-        QTest::addColumn<int>("outerHeight");
-        QTest::addColumn<QSize>("client");
-        QTest::newRow("15 by 15 board") << 3710 << 3990 << QSize(241, 241);
-        QTest::newRow("30 by 30 board") << 7310 << 7590 << QSize(481, 481);
-        QTest::newRow("3 columns, 1 row") << 830 << 630 << QSize(49, 17);
-    }
-    void outer_size_keeps_the_client_the_layout_meant() {
-        QFETCH(int, outerWidth);
-        QFETCH(int, outerHeight);
-        QFETCH(QSize, client);
-        Toolkit toolkit;
-        toolkit.Define(BoardLayout());
-        Form& board = toolkit["Board"];
-        board.SetOuterHeight(outerHeight);
-        board.SetOuterWidth(outerWidth);
-        QCOMPARE(ClientWidget(board)->size(), client);
-        QWidget* window = WindowWidget(board);
-        QCOMPARE(window->minimumSize(), window->maximumSize()); // still fixed
-        board.SetOuterSize(3710, 3990);
-        QCOMPARE(ClientWidget(board)->size(), QSize(241, 241));
-    }
-
     void first_touch_creates_hidden_and_loads_once() {
         Recorder events;
         Toolkit toolkit;
