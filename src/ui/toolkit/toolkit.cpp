@@ -259,6 +259,27 @@ Control& Form::operator()(std::string_view name, int index) {
     return state_.Handle(name, index);
 }
 
+ControlArray::ControlArray(Form& form, std::string_view name) {
+    for (const ControlDef& def : form.State().Def().controls) {
+        if (def.name == name && def.index >= 0) {
+            items_.resize(std::max(items_.size(), static_cast<std::size_t>(def.index) + 1));
+            items_[static_cast<std::size_t>(def.index)] = &form(name, def.index);
+        }
+    }
+    if (items_.empty()) {
+        throw std::invalid_argument("window " + std::string(form.Name()) +
+                                    " has no control array " + std::string(name));
+    }
+}
+
+Control& ControlArray::operator[](int index) const {
+    const auto at = static_cast<std::size_t>(index);
+    if (index < 0 || at >= items_.size() || items_[at] == nullptr) {
+        throw std::out_of_range("no item " + std::to_string(index) + " in a control array");
+    }
+    return *items_[at];
+}
+
 // Toolkit
 
 Toolkit::Toolkit() : state_(std::make_unique<detail::ToolkitState>()) {

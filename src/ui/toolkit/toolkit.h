@@ -18,6 +18,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tessaline::ui {
 
@@ -56,6 +57,8 @@ struct FormHandlers {
     // Ticks of a timer.
     Bindings<void()> timer;
 };
+
+class Form;
 
 namespace detail {
 struct ToolkitState;
@@ -126,6 +129,19 @@ class Control {
     ControlKind kind_;
     detail::ControlSlot* slot_ = nullptr; // valid while generation_ matches the window's
     unsigned generation_ = 0;
+};
+
+// The items of a control array, bound once by the array's name; each item is
+// the handle of its control.
+class ControlArray {
+  public:
+    // Throws std::invalid_argument if the window's definition has no such array.
+    ControlArray(Form& form, std::string_view name);
+    // Throws std::out_of_range for an index the array does not have.
+    Control& operator[](int index) const;
+
+  private:
+    std::vector<Control*> items_; // by index; nullptr where the array has a gap
 };
 
 // One window. The handle stays valid as long as the toolkit, whether or not the
