@@ -35,16 +35,19 @@ FormDef Build() {
     auto& controls = form.controls;
     for (int i = 1; i <= 6; ++i) {
         controls.push_back(
-            Item(i, Label(LabelName[i], LabelCaption[i], 240, Row(i), 1695, 255, 2 * i - 1)));
+            Item(i, Naming(options::txtPerColor, Label(LabelName[i], LabelCaption[i], 240, Row(i),
+                                                       1695, 255, 2 * i - 1))));
     }
     // Filled from the settings each time the dialog opens.
     for (int i = 1; i <= 6; ++i) {
         controls.push_back(
             Item(i, TextBox(options::txtPerColor, 1920, Row(i), 495, 285, 2 * (i - 1))));
     }
-    controls.push_back(Label("lblHeight", "Height", 2520, 1320, 615, 255, 12));
+    controls.push_back(
+        Naming(options::txtHeight, Label("lblHeight", "Height", 2520, 1320, 615, 255, 12)));
     controls.push_back(TextBox(options::txtHeight, 3240, 1320, 495, 285, 13));
-    controls.push_back(Label("lblWidth", "Width", 2520, 1680, 615, 255, 14));
+    controls.push_back(
+        Naming(options::txtWidth, Label("lblWidth", "Width", 2520, 1680, 615, 255, 14)));
     controls.push_back(TextBox(options::txtWidth, 3240, 1680, 495, 285, 15));
     controls.push_back(Button(options::btnOK, "OK", 2760, 240, 975, 375, 16, ButtonRole::Default));
     // A command button despite its name: Escape presses it.

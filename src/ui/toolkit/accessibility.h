@@ -6,17 +6,13 @@
 //   with its name, place on the screen and visibility, which can be pressed
 //   (a left click) or asked for its menu (a right click), as the player would;
 // - a picture box is named by what its picture shows;
-// - a radio button is one, although it leaves its group to its window;
-// - a text box is named by the label beside it or just above it.
-
-#include <vector>
+// - a check box or radio button is its whole rectangle, and a press clicks it.
 
 class QAccessibleEvent;
 
 namespace tessaline::ui::detail {
 
 class LabelGrid;
-struct ControlSlot;
 
 // Once per process, before the first window is asked for its interface.
 void InstallAccessibility();
@@ -30,9 +26,5 @@ bool Listening();
 // is built while no one listens.
 void AnnounceNameChange(LabelGrid& grid, int cell);
 void AnnounceStateChange(LabelGrid& grid, int cell);
-
-// Names each text box of a window after the label that stands on its row just
-// left of it or right above it; a text box without one keeps its control name.
-void NameTextBoxes(std::vector<ControlSlot>& controls);
 
 } // namespace tessaline::ui::detail

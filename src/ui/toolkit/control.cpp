@@ -8,6 +8,7 @@
 #include "ui/toolkit/widgets.h"
 
 #include <QAbstractButton>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -222,18 +223,22 @@ void Control::SetValue(int value) {
     }
     auto* button = static_cast<QAbstractButton*>(slot->widget);
     const bool on = value != 0;
-    auto* window = static_cast<detail::FormWindow*>(form_.window);
+    // The program's click is raised as the player's is, through the button.
     if (kind_ == ControlKind::CheckBox) {
         if (button->isChecked() != on) {
             button->setChecked(on);
-            window->RaiseClick(*slot->def);
+            emit button->clicked(on);
         }
-        return;
-    }
-    button->setChecked(on);
-    if (on) {
-        window->ClearOtherRadios(button);
-        window->RaiseClick(*slot->def);
+    } else if (on) {
+        button->setChecked(true);
+        emit button->clicked(true);
+    } else {
+        // A radio button's group keeps one selected against the player; the
+        // program may clear it, with the group's exclusivity off for a moment.
+        QButtonGroup* group = button->group();
+        group->setExclusive(false);
+        button->setChecked(false);
+        group->setExclusive(true);
     }
 }
 

@@ -1,23 +1,23 @@
 #pragma once
 // One live window built from its definition: a top-level widget holding an
 // optional menu bar and, below it, the client area with every control placed
-// where the definition puts it.
+// where the definition puts it. A dialog in Qt's sense, whatever its kind, so
+// that Enter presses the focused or else the default button and Escape the
+// cancel button, as Qt's dialogs do.
 
 #include "ui/toolkit/state.h"
 
-#include <QWidget>
+#include <QDialog>
 
 #include <string_view>
 #include <vector>
 
-class QMenu;
 class QMenuBar;
 class QPushButton;
-class QRadioButton;
 
 namespace tessaline::ui::detail {
 
-class FormWindow final : public QWidget {
+class FormWindow final : public QDialog {
   public:
     explicit FormWindow(FormState& form);
     ~FormWindow() override;
@@ -36,30 +36,26 @@ class FormWindow final : public QWidget {
     // Events from the controls, passed on to the form's handlers.
     void RaiseClick(const ControlDef& def);
     void RaiseMouse(bool down, const ControlDef& def, int button, int shift, float x, float y);
-    void RaiseMenu(std::string_view item);
-    void RaiseTimer(std::string_view timer);
 
-    // Selecting one radio button clears the others of the window.
-    void ClearOtherRadios(const QWidget* selected);
-
-    ToolkitState& Toolkit() const { return toolkit_; }
+    // Escape: the cancel button, if the window has one, takes it as a click.
+    void reject() override;
+    // Shown and hidden as a plain window: the focus goes where the tab order
+    // says, with no text selected, and no button is made the default.
+    void setVisible(bool visible) override { QWidget::setVisible(visible); }
 
   protected:
-    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
   private:
     bool Attached() const;
-    void BuildMenus(const std::vector<MenuDef>& menus);
-    void AddMenuItems(QMenu* menu, const std::vector<MenuDef>& items);
+    template <class Menu> void AddMenus(Menu* menu, const std::vector<MenuDef>& items);
+    void RaiseMenu(std::string_view item);
     void BuildControls(const std::vector<ControlDef>& controls);
     QWidget* BuildWidget(const ControlDef& def, ControlSlot& slot);
     void SetTabOrder(const std::vector<ControlDef>& controls);
     void Place(const Placement& placement);
     int MenuHeight(int width) const;
-    void LayOut();
 
     FormState* form_; // nullptr once detached
     ToolkitState& toolkit_;
@@ -68,8 +64,6 @@ class FormWindow final : public QWidget {
     QWidget* client_ = nullptr;
     std::vector<ControlSlot> slots_;
     ByNameIndex<std::size_t> slotIndex_;
-    std::vector<QRadioButton*> radios_;
-    QPushButton* defaultButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
     QWidget* firstFocus_ = nullptr;
 };

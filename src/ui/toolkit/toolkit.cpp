@@ -36,6 +36,7 @@ StoredDef::StoredDef(const FormDef& def) : def_(def) {
     for (ControlDef& control : def_.controls) {
         control.name = Keep(control.name);
         control.caption = Keep(control.caption);
+        control.buddy = Keep(control.buddy);
     }
     KeepMenus(def_.menus);
 }
