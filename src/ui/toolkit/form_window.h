@@ -56,6 +56,8 @@ class FormWindow final : public QDialog {
     void SetTabOrder(const std::vector<ControlDef>& controls);
     void Place(const Placement& placement);
     int MenuHeight(int width) const;
+    // The frames of the program's other placed windows on show.
+    std::vector<QRect> OtherPlacedFrames() const;
 
     FormState* form_; // nullptr once detached
     ToolkitState& toolkit_;
@@ -66,6 +68,7 @@ class FormWindow final : public QDialog {
     ByNameIndex<std::size_t> slotIndex_;
     QPushButton* cancelButton_ = nullptr;
     QWidget* firstFocus_ = nullptr;
+    bool framed_ = false; // moved clear of the others once framed, on first show
 };
 
 } // namespace tessaline::ui::detail

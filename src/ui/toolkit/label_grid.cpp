@@ -1,6 +1,7 @@
 #include "ui/toolkit/label_grid.h"
 
 #include "ui/toolkit/accessibility.h"
+#include "ui/toolkit/contrast.h"
 #include "ui/toolkit/form_window.h"
 #include "ui/toolkit/toolkit_qt.h"
 #include "ui/toolkit/units.h"
@@ -185,6 +186,10 @@ void LabelGrid::paintEvent(QPaintEvent* event) {
     const QRect clip = event->rect();
     const QPalette& colours = palette();
     int font = -1;
+    // Squares of one colour come in runs: remember the last colour worked out.
+    QRgb readableBack = 0;
+    QColor readableText;
+    QColor readable;
     for (const Cell& cell : cells_) {
         if (!cell.visible || !cell.rect.intersects(clip)) {
             continue;
@@ -192,9 +197,21 @@ void LabelGrid::paintEvent(QPaintEvent* event) {
         if (cell.back) {
             painter.fillRect(cell.rect, ToQColor(*cell.back, colours));
         }
-        const QColor fore = !cell.enabled ? colours.color(QPalette::Disabled, QPalette::WindowText)
-                            : cell.fore   ? ToQColor(*cell.fore, colours)
-                                          : colours.color(QPalette::WindowText);
+        QColor fore = !cell.enabled ? colours.color(QPalette::Disabled, QPalette::WindowText)
+                      : cell.fore   ? ToQColor(*cell.fore, colours)
+                                    : colours.color(QPalette::WindowText);
+        // The palette's text on a fixed colour reads as well as it did in the
+        // light palette, whatever the desktop's theme.
+        if (cell.enabled && cell.back && !IsSystemColour(*cell.back) &&
+            (!cell.fore || IsSystemColour(*cell.fore))) {
+            const QColor back = ToQColor(*cell.back, colours);
+            if (!readable.isValid() || back.rgb() != readableBack || fore != readableText) {
+                readableBack = back.rgb();
+                readableText = fore;
+                readable = ReadableOn(back, fore);
+            }
+            fore = readable;
+        }
         QRect inside = cell.rect;
         if (cell.border) {
             // Filled, not stroked: a pen line is one device pixel wide however
