@@ -99,7 +99,7 @@ class Control {
     // Check boxes: 0 unticked, 1 ticked. Radio buttons: 1 selected, 0 not.
     // Ticking or unticking a check box raises its click when the tick changes,
     // as the player's click does; selecting a radio button clears the other
-    // radio buttons of the window and always raises its click, as the player's
+    // radio buttons of its array and always raises its click, as the player's
     // click does even on the selected one. Unselecting raises nothing.
     int Value();
     void SetValue(int value);
