@@ -3,6 +3,8 @@
 // control on it, all in twips (15 to a logical pixel). The toolkit builds a
 // live window from one of these; nothing here knows a widget.
 
+#include "model/colours.h"
+
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -23,7 +25,7 @@ enum class TextAlign { Left, Centre };
 using Colour = std::uint32_t;
 inline constexpr Colour SystemWindowBackground = 0x80000005;
 inline constexpr Colour SystemWindowText = 0x80000008;
-inline constexpr Colour SystemButtonFace = 0x8000000F;
+inline constexpr Colour SystemButtonFace = ScreenButtonFace;
 inline constexpr Colour SystemButtonText = 0x80000012;
 
 struct FontDef {
