@@ -58,6 +58,24 @@ struct ControlDef {
     std::optional<Colour> foreColour;
 };
 
+// A control array of square labels set out as a grid and painted by one
+// widget: item i lies at column i % columns, row i / columns. A square is
+// `side` wide and the next one starts `spacing` further on, so that
+// neighbours overlap and share their border lines; a higher index lies on
+// top. Every square is a bordered label with its caption centred.
+struct BoardDef {
+    std::string_view name; // of the control array
+    int columns = 0;
+    int rows = 0;
+    int left = 0; // twips: the first square's corner in the client area
+    int top = 0;
+    int spacing = 0; // twips from one square's corner to the next one's
+    int side = 0;    // twips
+    FontDef font{};
+    Colour back = SystemWindowBackground; // until the program sets a square's own
+    Colour fore = SystemWindowText;       // captions and border lines
+};
+
 struct MenuDef {
     std::string_view name;
     std::string_view caption;   // "&" marks the access letter
@@ -81,6 +99,7 @@ struct FormDef {
     bool programIcon = false; // false: the toolkit's default window icon
     std::vector<ControlDef> controls;
     std::vector<MenuDef> menus;
+    std::optional<BoardDef> board; // empty: no board
 };
 
 } // namespace tessaline::ui
