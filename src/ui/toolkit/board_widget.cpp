@@ -227,21 +227,10 @@ void BoardWidget::SetBackColour(int cell, Colour colour) {
     }
 }
 
-void BoardWidget::SetVisible(int cell, bool visible) {
-    Cell& target = cells_[Pos(cell)];
-    if (target.visible != visible) {
-        target.visible = visible;
-        Invalidate(cell);
-        if (Listening()) {
-            AnnounceStateChange(*this, cell);
-        }
-    }
-}
-
-void BoardWidget::SetEnabled(int cell, bool enabled) {
-    Cell& target = cells_[Pos(cell)];
-    if (target.enabled != enabled) {
-        target.enabled = enabled;
+void BoardWidget::SetState(int cell, bool Cell::*state, bool on) {
+    bool& target = cells_[Pos(cell)].*state;
+    if (target != on) {
+        target = on;
         Invalidate(cell);
         if (Listening()) {
             AnnounceStateChange(*this, cell);

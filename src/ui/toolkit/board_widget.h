@@ -42,9 +42,9 @@ class BoardWidget final : public QWidget {
     QString Caption(int cell) const { return cells_[Pos(cell)].caption; }
     void SetBackColour(int cell, Colour colour);
     Colour BackColour(int cell) const { return cells_[Pos(cell)].back; }
-    void SetVisible(int cell, bool visible);
+    void SetVisible(int cell, bool visible) { SetState(cell, &Cell::visible, visible); }
     bool IsVisible(int cell) const { return cells_[Pos(cell)].visible; }
-    void SetEnabled(int cell, bool enabled);
+    void SetEnabled(int cell, bool enabled) { SetState(cell, &Cell::enabled, enabled); }
     bool IsEnabled(int cell) const { return cells_[Pos(cell)].enabled; }
     void SetAccessibleText(int cell, const QString& text);
     // What assistive technology announces: the accessible text, or the
@@ -87,6 +87,7 @@ class BoardWidget final : public QWidget {
 
     static std::size_t Pos(int cell) { return static_cast<std::size_t>(cell); }
     static int Last(const std::vector<Span>& spans, int pixel);
+    void SetState(int cell, bool Cell::*state, bool on);
     void Invalidate(int cell);
     void Report(bool down, int cell, QPointF position, int button, int shift);
     const QStaticText& Shaped(const QString& caption);
