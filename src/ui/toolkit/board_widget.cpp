@@ -1,6 +1,7 @@
 #include "ui/toolkit/board_widget.h"
 
 #include "ui/toolkit/accessibility.h"
+#include "ui/toolkit/contrast.h"
 #include "ui/toolkit/toolkit_qt.h"
 #include "ui/toolkit/units.h"
 #include "ui/toolkit/widgets.h"
@@ -311,15 +312,30 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
     painter.setFont(font_);
     const QRect clip = event->rect();
     const QPalette& colours = palette();
+    // Squares of one colour come in runs: remember the last colour worked out.
+    QRgb readableBack = 0;
+    QColor readableText;
+    QColor readable;
     for (int i = 0; i < CellCount(); ++i) {
         const Cell& cell = cells_[Pos(i)];
         const QRect r = CellRect(i);
         if (!cell.visible || !r.intersects(clip)) {
             continue;
         }
-        painter.fillRect(r, ToQColor(cell.back, colours));
-        const QColor fore = cell.enabled ? ToQColor(def_.fore, colours)
-                                         : colours.color(QPalette::Disabled, QPalette::WindowText);
+        const QColor back = ToQColor(cell.back, colours);
+        painter.fillRect(r, back);
+        QColor fore = cell.enabled ? ToQColor(def_.fore, colours)
+                                   : colours.color(QPalette::Disabled, QPalette::WindowText);
+        // The palette's text on a fixed colour reads as well as it did in the
+        // light palette, whatever the desktop's theme.
+        if (cell.enabled && !IsSystemColour(cell.back) && IsSystemColour(def_.fore)) {
+            if (!readable.isValid() || back.rgb() != readableBack || fore != readableText) {
+                readableBack = back.rgb();
+                readableText = fore;
+                readable = ReadableOn(back, fore);
+            }
+            fore = readable;
+        }
         // The border filled, not stroked: a pen line is one device pixel wide
         // however dense the screen, where the border is one logical pixel.
         painter.fillRect(r.x(), r.y(), r.width(), 1, fore);

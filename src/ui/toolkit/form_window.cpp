@@ -2,6 +2,7 @@
 
 #include "ui/toolkit/accessibility.h"
 #include "ui/toolkit/board_widget.h"
+#include "ui/toolkit/placement.h"
 #include "ui/toolkit/toolkit_qt.h"
 #include "ui/toolkit/units.h"
 #include "ui/toolkit/widgets.h"
@@ -340,6 +341,21 @@ void FormWindow::showEvent(QShowEvent* event) {
     if (focusWidget() == nullptr && firstFocus_ != nullptr) {
         firstFocus_->setFocus(Qt::OtherFocusReason);
     }
+    if (!framed_ && form_ != nullptr && form_->Def().placement) {
+        framed_ = true;
+        KeepClearOnceFramed(*this, [this] { return OtherPlacedFrames(); });
+    }
+}
+
+std::vector<QRect> FormWindow::OtherPlacedFrames() const {
+    std::vector<QRect> frames;
+    for (const auto& [name, form] : toolkit_.forms) {
+        const FormWindow* other = form->window;
+        if (other != nullptr && other != this && other->isVisible() && form->Def().placement) {
+            frames.push_back(other->frameGeometry());
+        }
+    }
+    return frames;
 }
 
 void FormWindow::Detach() {

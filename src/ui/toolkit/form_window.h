@@ -65,6 +65,8 @@ class FormWindow final : public QWidget {
     void Place(const Placement& placement);
     int MenuHeight(int width) const;
     void LayOut();
+    // The frames of the program's other placed windows on show.
+    std::vector<QRect> OtherPlacedFrames() const;
 
     FormState* form_; // nullptr once detached
     ToolkitState& toolkit_;
@@ -79,6 +81,7 @@ class FormWindow final : public QWidget {
     QPushButton* defaultButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
     QWidget* firstFocus_ = nullptr;
+    bool framed_ = false; // moved clear of the others once framed, on first show
 };
 
 } // namespace tessaline::ui::detail

@@ -2,6 +2,7 @@
 // What the toolkit keeps about each window, whether or not it exists at the
 // moment. Private to the toolkit.
 
+#include "ui/toolkit/bell.h"
 #include "ui/toolkit/toolkit.h"
 
 #include <QIcon>
@@ -110,6 +111,7 @@ struct ToolkitState {
     std::map<std::string, std::unique_ptr<FormState>, std::less<>> forms;
     std::string mainForm;
     int beeps = 0;
+    std::unique_ptr<Bell> bell; // made at the first beep
     bool ended = false;
     PicturePainter picturePainter;
     PictureDescriber pictureDescriber;

@@ -313,7 +313,10 @@ bool Toolkit::Exists(std::string_view name) const {
 
 void Toolkit::Beep() {
     ++state_->beeps;
-    QApplication::beep();
+    if (!state_->bell) {
+        state_->bell = std::make_unique<detail::Bell>();
+    }
+    state_->bell->Ring();
 }
 
 int Toolkit::BeepCount() const {
