@@ -1,6 +1,6 @@
 #include "ui/toolkit/form_window.h"
 
-#include "ui/toolkit/label_grid.h"
+#include "ui/toolkit/board_widget.h"
 #include "ui/toolkit/placement.h"
 #include "ui/toolkit/toolkit_qt.h"
 #include "ui/toolkit/units.h"
@@ -17,14 +17,10 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <map>
 
 namespace tessaline::ui::detail {
 
 namespace {
-
-// A label array at least this long is painted by one widget (see label_grid.h).
-constexpr std::size_t PaintedArrayMinimum = 64;
 
 bool TakesFocus(ControlKind kind) {
     return kind == ControlKind::TextBox || kind == ControlKind::CommandButton ||
@@ -80,6 +76,9 @@ FormWindow::FormWindow(FormState& form)
         frame->setMenuBar(menuBar_);
     }
     BuildControls(def.controls);
+    if (def.board) {
+        BuildBoard(*def.board);
+    }
     SetTabOrder(def.controls);
     SetClientSize(QSize(TwipsToPixels(def.clientWidth), TwipsToPixels(def.clientHeight)));
     if (def.placement) {
@@ -90,6 +89,9 @@ FormWindow::FormWindow(FormState& form)
 FormWindow::~FormWindow() = default;
 
 ControlSlot* FormWindow::Find(std::string_view name, int index) {
+    if (board_ != nullptr && name == board_->Name()) {
+        return index >= 0 && index < board_->CellCount() ? &squares_[std::size_t(index)] : nullptr;
+    }
     const auto found = slotIndex_.find(std::pair{name, index});
     return found == slotIndex_.end() ? nullptr : &slots_[found->second];
 }
@@ -110,14 +112,6 @@ template <class Menu> void FormWindow::AddMenus(Menu* menu, const std::vector<Me
 }
 
 void FormWindow::BuildControls(const std::vector<ControlDef>& controls) {
-    // Long label arrays go to one painted grid each.
-    std::map<std::string_view, std::vector<const ControlDef*>> arrays;
-    for (const ControlDef& def : controls) {
-        if (def.kind == ControlKind::Label && def.index >= 0) {
-            arrays[def.name].push_back(&def);
-        }
-    }
-    std::map<std::string_view, LabelGrid*> grids;
     // Each radio button array is one group: selecting one clears the others.
     std::map<std::string_view, QButtonGroup*> groups;
     slots_.resize(controls.size());
@@ -126,18 +120,6 @@ void FormWindow::BuildControls(const std::vector<ControlDef>& controls) {
         ControlSlot& slot = slots_[i];
         slot.def = &def;
         slotIndex_.emplace(std::pair{std::string(def.name), def.index}, i);
-        const auto array = arrays.find(def.name);
-        if (def.kind == ControlKind::Label && def.index >= 0 &&
-            array->second.size() >= PaintedArrayMinimum) {
-            LabelGrid*& grid = grids[def.name];
-            if (grid == nullptr) {
-                grid = new LabelGrid(client_, *this, array->second);
-            }
-            slot.widget = grid;
-            slot.grid = grid;
-            slot.cell = grid->CellOf(def.index);
-            continue;
-        }
         slot.widget = BuildWidget(def, slot);
         if (def.kind == ControlKind::RadioButton) {
             QButtonGroup*& group = groups[def.name];
@@ -163,6 +145,20 @@ void FormWindow::BuildControls(const std::vector<ControlDef>& controls) {
             box.widget->setAccessibleName(ToQString(box.def->name));
         }
     }
+}
+
+void FormWindow::BuildBoard(const BoardDef& def) {
+    board_ = new BoardWidget(client_, def);
+    squares_.resize(static_cast<std::size_t>(board_->CellCount()));
+    for (std::size_t i = 0; i < squares_.size(); ++i) {
+        squares_[i].widget = board_;
+        squares_[i].grid = board_;
+        squares_[i].cell = static_cast<int>(i);
+    }
+    connect(board_, &BoardWidget::Mouse, this,
+            [this](bool down, int index, int button, int shift, float x, float y) {
+                RaiseMouse(down, board_->Name(), index, button, shift, x, y);
+            });
 }
 
 QWidget* FormWindow::BuildWidget(const ControlDef& def, ControlSlot& slot) {
@@ -265,7 +261,7 @@ void FormWindow::SetTabOrder(const std::vector<ControlDef>& controls) {
     for (std::size_t i = 0; i < controls.size(); ++i) {
         if (TakesFocus(controls[i].kind) && slots_[i].widget != nullptr) {
             order.emplace_back(controls[i].tab, slots_[i].widget);
-        } else if (slots_[i].widget != nullptr && slots_[i].grid == nullptr) {
+        } else if (slots_[i].widget != nullptr) {
             // Labels and pictures have a place in the order but never the focus.
             slots_[i].widget->setFocusPolicy(Qt::NoFocus);
         }
@@ -381,12 +377,17 @@ void FormWindow::RaiseClick(const ControlDef& def) {
 
 void FormWindow::RaiseMouse(bool down, const ControlDef& def, int button, int shift, float x,
                             float y) {
+    RaiseMouse(down, def.name, def.index, button, shift, x, y);
+}
+
+void FormWindow::RaiseMouse(bool down, std::string_view name, int index, int button, int shift,
+                            float x, float y) {
     if (!Attached()) {
         return;
     }
     const auto& bindings = down ? form_->handlers.mouseDown : form_->handlers.mouseUp;
-    if (const auto* handler = Bound(bindings, def.name)) {
-        (*handler)(def.index, button, shift, x, y);
+    if (const auto* handler = Bound(bindings, name)) {
+        (*handler)(index, button, shift, x, y);
     }
 }
 

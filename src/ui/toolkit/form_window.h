@@ -17,6 +17,8 @@ class QPushButton;
 
 namespace tessaline::ui::detail {
 
+class BoardWidget;
+
 class FormWindow final : public QDialog {
   public:
     explicit FormWindow(FormState& form);
@@ -36,6 +38,8 @@ class FormWindow final : public QDialog {
     // Events from the controls, passed on to the form's handlers.
     void RaiseClick(const ControlDef& def);
     void RaiseMouse(bool down, const ControlDef& def, int button, int shift, float x, float y);
+    void RaiseMouse(bool down, std::string_view name, int index, int button, int shift, float x,
+                    float y);
 
     // Escape: the cancel button, if the window has one, takes it as a click.
     void reject() override;
@@ -52,6 +56,7 @@ class FormWindow final : public QDialog {
     template <class Menu> void AddMenus(Menu* menu, const std::vector<MenuDef>& items);
     void RaiseMenu(std::string_view item);
     void BuildControls(const std::vector<ControlDef>& controls);
+    void BuildBoard(const BoardDef& def);
     QWidget* BuildWidget(const ControlDef& def, ControlSlot& slot);
     void SetTabOrder(const std::vector<ControlDef>& controls);
     void Place(const Placement& placement);
@@ -66,6 +71,8 @@ class FormWindow final : public QDialog {
     QWidget* client_ = nullptr;
     std::vector<ControlSlot> slots_;
     ByNameIndex<std::size_t> slotIndex_;
+    BoardWidget* board_ = nullptr;
+    std::vector<ControlSlot> squares_; // one per square of the board
     QPushButton* cancelButton_ = nullptr;
     QWidget* firstFocus_ = nullptr;
     bool framed_ = false; // moved clear of the others once framed, on first show

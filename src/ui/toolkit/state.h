@@ -28,7 +28,7 @@ class QWidget;
 namespace tessaline::ui::detail {
 
 class FormWindow;
-class LabelGrid;
+class BoardWidget;
 
 using PicturePainter = std::function<void(QPainter&, Picture, const QRectF&)>;
 using PictureDescriber = std::function<QString(Picture)>;
@@ -64,8 +64,8 @@ class StoredDef {
 // One control of a live window.
 struct ControlSlot {
     const ControlDef* def = nullptr;
-    QWidget* widget = nullptr; // the control's widget, or the grid that paints it
-    LabelGrid* grid = nullptr; // set for an item of a painted label array
+    QWidget* widget = nullptr;   // the control's widget, or the board that paints it
+    BoardWidget* grid = nullptr; // set for a square of the board
     int cell = -1;
     QTimer* timer = nullptr;
     bool timerEnabled = false;

@@ -38,6 +38,9 @@ StoredDef::StoredDef(const FormDef& def) : def_(def) {
         control.caption = Keep(control.caption);
         control.buddy = Keep(control.buddy);
     }
+    if (def_.board) {
+        def_.board->name = Keep(def_.board->name);
+    }
     KeepMenus(def_.menus);
 }
 
@@ -85,7 +88,9 @@ void CheckBindings(const FormDef& def, const FormHandlers& handlers) {
     const auto clickable = [&](std::string_view name) {
         return HasControl(def, name, {CommandButton, CheckBox, RadioButton, PictureBox});
     };
-    const auto label = [&](std::string_view name) { return HasControl(def, name, {Label}); };
+    const auto label = [&](std::string_view name) {
+        return HasControl(def, name, {Label}) || (def.board && def.board->name == name);
+    };
     CheckBound(def, handlers.click, "button, check box, radio button or picture box", clickable);
     CheckBound(def, handlers.mouseDown, "label", label);
     CheckBound(def, handlers.mouseUp, "label", label);
@@ -139,17 +144,25 @@ Control& FormState::Handle(std::string_view name, int index) {
     if (known != controls.end()) {
         return *known->second;
     }
+    std::optional<ControlKind> kind;
     for (const ControlDef& def : Def().controls) {
         if (def.name == name && def.index == index) {
-            auto control =
-                std::unique_ptr<Control>(new Control(*this, std::string(name), index, def.kind));
-            Control& result = *control;
-            controls.emplace(std::pair{std::string(name), index}, std::move(control));
-            return result;
+            kind = def.kind;
         }
     }
-    throw std::invalid_argument("window " + std::string(Def().name) + " has no control " +
-                                Describe(name, index));
+    // The board's squares are labels.
+    if (const auto& board = Def().board;
+        board && board->name == name && index >= 0 && index < board->columns * board->rows) {
+        kind = ControlKind::Label;
+    }
+    if (!kind) {
+        throw std::invalid_argument("window " + std::string(Def().name) + " has no control " +
+                                    Describe(name, index));
+    }
+    auto control = std::unique_ptr<Control>(new Control(*this, std::string(name), index, *kind));
+    Control& result = *control;
+    controls.emplace(std::pair{std::string(name), index}, std::move(control));
+    return result;
 }
 
 ToolkitState::ToolkitState() {
@@ -261,10 +274,16 @@ Control& Form::operator()(std::string_view name, int index) {
 }
 
 ControlArray::ControlArray(Form& form, std::string_view name) {
-    for (const ControlDef& def : form.State().Def().controls) {
-        if (def.name == name && def.index >= 0) {
-            items_.resize(std::max(items_.size(), static_cast<std::size_t>(def.index) + 1));
-            items_[static_cast<std::size_t>(def.index)] = &form(name, def.index);
+    const FormDef& def = form.State().Def();
+    if (def.board && def.board->name == name) {
+        for (int index = 0; index < def.board->columns * def.board->rows; ++index) {
+            items_.push_back(&form(name, index));
+        }
+    }
+    for (const ControlDef& control : def.controls) {
+        if (control.name == name && control.index >= 0) {
+            items_.resize(std::max(items_.size(), static_cast<std::size_t>(control.index) + 1));
+            items_[static_cast<std::size_t>(control.index)] = &form(name, control.index);
         }
     }
     if (items_.empty()) {
