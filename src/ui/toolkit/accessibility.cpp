@@ -1,6 +1,6 @@
 #include "ui/toolkit/accessibility.h"
 
-#include "ui/toolkit/state.h"
+#include "ui/toolkit/board_widget.h"
 #include "ui/toolkit/toolkit_qt.h"
 #include "ui/toolkit/widgets.h"
 
@@ -8,7 +8,7 @@
 #include <QAccessibleWidget>
 #include <QDialog>
 #include <QPointer>
-#include <QRegion>
+#include <QRegularExpression>
 #include <QWindow>
 
 #include <utility>
@@ -24,14 +24,10 @@ class PictureInterface final : public QAccessibleWidget {
         : QAccessibleWidget(picture, QAccessible::Graphic) {}
 
     QString text(QAccessible::Text kind) const override {
-        if (kind != QAccessible::Name) {
+        if (kind != QAccessible::Name || !widget()->accessibleName().isEmpty()) {
             return QAccessibleWidget::text(kind);
         }
-        const auto* picture = static_cast<const PictureWidget*>(widget());
-        if (!picture->accessibleName().isEmpty()) {
-            return picture->accessibleName();
-        }
-        return picture->Description();
+        return static_cast<const PictureWidget*>(widget())->Description();
     }
 
     QStringList actionNames() const override { return {QAccessibleActionInterface::pressAction()}; }
@@ -42,10 +38,10 @@ class PictureInterface final : public QAccessibleWidget {
     }
 };
 
-// Check boxes and radio buttons take a click anywhere in their rectangle (see
-// CheckWidget), which is where assistive technology is told they are; the
-// stock interface gives only the tick box or dot and the caption. A press
-// clicks at once, as the player's click does, where the stock one animates.
+// Check boxes and radio buttons are where they take a click, their whole
+// rectangle (see WholeBox); the stock interface gives only the tick box or dot
+// and the caption. A press clicks at once, as the player's click does, where
+// the stock one animates.
 class BoxInterface final : public QAccessibleWidget {
   public:
     BoxInterface(QAbstractButton* box, QAccessible::Role role) : QAccessibleWidget(box, role) {}
@@ -54,7 +50,10 @@ class BoxInterface final : public QAccessibleWidget {
         if (kind != QAccessible::Name || !widget()->accessibleName().isEmpty()) {
             return QAccessibleWidget::text(kind);
         }
-        return WithoutMnemonic(Button()->text());
+        // "&Yellow" is read "Yellow"; "&&" stands for one "&".
+        static const QRegularExpression mnemonic(QStringLiteral("&(.)"),
+                                                 QRegularExpression::DotMatchesEverythingOption);
+        return Button()->text().replace(mnemonic, QStringLiteral("\\1"));
     }
 
     QAccessible::State state() const override {
@@ -69,13 +68,11 @@ class BoxInterface final : public QAccessibleWidget {
         return QStringList{Action()} + QAccessibleWidget::actionNames();
     }
     void doAction(const QString& action) override {
-        if (action == Action()) {
-            if (Button()->isEnabled()) {
-                Button()->click(); // raises the click the player's would
-            }
-            return;
+        if (action != Action()) {
+            QAccessibleWidget::doAction(action);
+        } else if (Button()->isEnabled()) {
+            Button()->click(); // raises the click the player's would
         }
-        QAccessibleWidget::doAction(action);
     }
 
   private:
@@ -84,19 +81,131 @@ class BoxInterface final : public QAccessibleWidget {
         return role() == QAccessible::RadioButton ? QAccessibleActionInterface::pressAction()
                                                   : QAccessibleActionInterface::toggleAction();
     }
+};
 
-    // "&Yellow" is read "Yellow"; "&&" stands for one "&".
-    static QString WithoutMnemonic(const QString& text) {
-        QString plain;
-        plain.reserve(text.size());
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            if (text[i] == QLatin1Char('&') && i + 1 < text.size()) {
-                ++i;
-            }
-            plain += text[i];
-        }
-        return plain;
+// One square of a board. It lives as long as the board's own interface, which
+// registers it with Qt on first use and removes it with itself.
+class CellInterface final : public QAccessibleInterface, public QAccessibleActionInterface {
+  public:
+    CellInterface(BoardWidget* board, int cell) : board_(board), cell_(cell) {}
+
+    bool isValid() const override { return !board_.isNull(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return board_ ? board_->window()->windowHandle() : nullptr; }
+
+    QAccessibleInterface* parent() const override {
+        return board_ ? QAccessible::queryAccessibleInterface(board_.data()) : nullptr;
     }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+
+    QString text(QAccessible::Text kind) const override {
+        return board_ && kind == QAccessible::Name ? board_->AnnouncedText(cell_) : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+
+    QRect rect() const override {
+        if (!board_) {
+            return {};
+        }
+        const QRect local = board_->CellRect(cell_);
+        return {board_->mapToGlobal(local.topLeft()), local.size()};
+    }
+
+    QAccessible::Role role() const override { return QAccessible::Cell; }
+
+    QAccessible::State state() const override {
+        QAccessible::State state;
+        if (!board_) {
+            state.invalid = true;
+            return state;
+        }
+        state.invisible = !board_->IsVisible(cell_) || !board_->isVisible();
+        // Squares beyond the window's edges (it shows only the squares in
+        // play) are there but cannot be seen; a border line showing at the
+        // edge does not make a square seen.
+        state.offscreen =
+            state.invisible || !board_->visibleRegion().contains(board_->CellRect(cell_).center());
+        state.disabled = !board_->IsEnabled(cell_) || !board_->isEnabled();
+        return state;
+    }
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
+                                                    : nullptr;
+    }
+
+    // A press is the player's left click; the menu action his right click.
+    QStringList actionNames() const override {
+        return {QAccessibleActionInterface::pressAction(),
+                QAccessibleActionInterface::showMenuAction()};
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+    void doAction(const QString& action) override {
+        if (board_ && action == QAccessibleActionInterface::pressAction()) {
+            board_->ClickCell(cell_, Qt::LeftButton);
+        } else if (board_ && action == QAccessibleActionInterface::showMenuAction()) {
+            board_->ClickCell(cell_, Qt::RightButton);
+        }
+    }
+
+    int Cell() const { return cell_; }
+    const BoardWidget* Board() const { return board_.data(); }
+
+  private:
+    QPointer<BoardWidget> board_;
+    int cell_;
+};
+
+// The board: one child per square, in index order, whether shown or not, so
+// that a square's place among its siblings never changes.
+class BoardInterface final : public QAccessibleWidget {
+  public:
+    explicit BoardInterface(BoardWidget* board)
+        : QAccessibleWidget(board, QAccessible::Grouping),
+          ids_(static_cast<std::size_t>(board->CellCount()), 0) {}
+
+    ~BoardInterface() override {
+        for (const QAccessible::Id id : ids_) {
+            if (id != 0) {
+                QAccessible::deleteAccessibleInterface(id);
+            }
+        }
+    }
+
+    int childCount() const override { return static_cast<int>(ids_.size()); }
+
+    QAccessibleInterface* child(int index) const override {
+        if (index < 0 || index >= childCount()) {
+            return nullptr;
+        }
+        QAccessible::Id& id = ids_[static_cast<std::size_t>(index)];
+        if (id == 0) {
+            id = QAccessible::registerAccessibleInterface(new CellInterface(Board(), index));
+        }
+        return QAccessible::accessibleInterface(id);
+    }
+
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        const auto* cell = dynamic_cast<const CellInterface*>(child);
+        return cell != nullptr && cell->Board() == Board() ? cell->Cell() : -1;
+    }
+
+    QAccessibleInterface* childAt(int x, int y) const override {
+        BoardWidget* board = Board();
+        const QPoint local = board->mapFromGlobal(QPoint(x, y));
+        if (!board->isVisible() || !board->visibleRegion().contains(local)) {
+            return nullptr;
+        }
+        const int cell = board->CellAt(local, false);
+        return cell < 0 ? nullptr : child(cell);
+    }
+
+  private:
+    BoardWidget* Board() const { return static_cast<BoardWidget*>(widget()); }
+    mutable std::vector<QAccessible::Id> ids_; // 0 until a square is first asked for
 };
 
 AccessibilityListener listener = nullptr;
@@ -105,10 +214,14 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
     if (auto* picture = qobject_cast<PictureWidget*>(object)) {
         return new PictureInterface(picture);
     }
-    if (auto* radio = qobject_cast<RadioWidget*>(object)) {
+    if (auto* board = qobject_cast<BoardWidget*>(object)) {
+        return new BoardInterface(board);
+    }
+    // Every box and radio button of the windows is a WholeBox.
+    if (auto* radio = qobject_cast<QRadioButton*>(object)) {
         return new BoxInterface(radio, QAccessible::RadioButton);
     }
-    if (auto* box = qobject_cast<CheckWidget*>(object)) {
+    if (auto* box = qobject_cast<QCheckBox*>(object)) {
         return new BoxInterface(box, QAccessible::CheckBox);
     }
     // The windows are dialogs to Qt only for Enter and Escape; to assistive
@@ -133,7 +246,14 @@ bool Listening() {
     return listener != nullptr || QAccessible::isActive();
 }
 
-void Announce(QAccessibleEvent& event) {
+void AnnounceCell(QWidget& board, int cell, bool renamed) {
+    QAccessibleEvent renaming(&board, QAccessible::NameChanged);
+    QAccessible::State changed;
+    changed.invisible = true;
+    changed.disabled = true;
+    QAccessibleStateChangeEvent showing(&board, changed);
+    QAccessibleEvent& event = renamed ? renaming : showing;
+    event.setChild(cell);
     if (listener != nullptr) {
         listener(&event);
     } else {

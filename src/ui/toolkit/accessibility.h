@@ -1,12 +1,10 @@
 #pragma once
-// How the windows present themselves to assistive technology. The stock
-// widgets speak for themselves (a label, button or box by its caption); this
-// adds what they cannot:
-// - each square of the board is an object of its own (see board_widget.h);
-// - a picture box is named by what its picture shows;
-// - a check box or radio button is its whole rectangle, and a press clicks it.
+// How the windows present themselves to assistive technology, beyond what the
+// stock widgets say for themselves: each square of the board is an object of
+// its own (see board_widget.h), a picture box is named by what its picture
+// shows, and a check box or radio button is its whole rectangle.
 
-class QAccessibleEvent;
+class QWidget;
 
 namespace tessaline::ui::detail {
 
@@ -14,11 +12,12 @@ namespace tessaline::ui::detail {
 void InstallAccessibility();
 
 // Whether anyone listens: assistive technology, or the listener of
-// SetAccessibilityListener (toolkit_qt.h).
+// SetAccessibilityListener (toolkit_qt.h). Callers test it before announcing,
+// so that nothing is built while no one listens.
 bool Listening();
 
-// Tell whoever listens of a change. Callers test Listening() first, so that
-// nothing is built while no one listens.
-void Announce(QAccessibleEvent& event);
+// Tells whoever listens that a square of the board was renamed, or else shown,
+// hidden, enabled or disabled.
+void AnnounceCell(QWidget& board, int cell, bool renamed);
 
 } // namespace tessaline::ui::detail

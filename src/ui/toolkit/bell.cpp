@@ -18,18 +18,14 @@ struct Bell::Sound {
     Sound() : worker([this] { Run(); }) {}
 
     ~Sound() {
-        {
-            const std::lock_guard lock(mutex);
-            stopping = true;
-        }
-        wake.notify_one();
+        Wake(&Sound::stopping);
         worker.join();
     }
 
-    void Ring() {
+    void Wake(bool Sound::*why) {
         {
             const std::lock_guard lock(mutex);
-            pending = true;
+            this->*why = true;
         }
         wake.notify_one();
     }
@@ -95,7 +91,7 @@ Bell::~Bell() = default;
 
 void Bell::Ring() {
     if (sound_) {
-        sound_->Ring();
+        sound_->Wake(&Sound::pending);
     } else {
         QApplication::beep();
     }

@@ -6,13 +6,9 @@
 #include "ui/toolkit/units.h"
 #include "ui/toolkit/widgets.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QPointer>
-#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -34,154 +30,6 @@ std::vector<std::pair<int, int>> Spans(int first, int count, int spacing, int si
     return spans;
 }
 
-// One square of a board. It lives as long as the board's own interface, which
-// registers it with Qt on first use and removes it with itself.
-class CellInterface final : public QAccessibleInterface, public QAccessibleActionInterface {
-  public:
-    CellInterface(BoardWidget* board, int cell) : board_(board), cell_(cell) {}
-
-    bool isValid() const override { return !board_.isNull(); }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return board_ ? board_->window()->windowHandle() : nullptr; }
-
-    QAccessibleInterface* parent() const override {
-        return board_ ? QAccessible::queryAccessibleInterface(board_.data()) : nullptr;
-    }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-
-    QString text(QAccessible::Text kind) const override {
-        return board_ && kind == QAccessible::Name ? board_->AnnouncedText(cell_) : QString();
-    }
-    void setText(QAccessible::Text, const QString&) override {}
-
-    QRect rect() const override {
-        if (!board_) {
-            return {};
-        }
-        const QRect local = board_->CellRect(cell_);
-        return {board_->mapToGlobal(local.topLeft()), local.size()};
-    }
-
-    QAccessible::Role role() const override { return QAccessible::Cell; }
-
-    QAccessible::State state() const override {
-        QAccessible::State state;
-        if (!board_) {
-            state.invalid = true;
-            return state;
-        }
-        state.invisible = !board_->IsVisible(cell_) || !board_->isVisible();
-        // Squares beyond the window's edges (it shows only the squares in
-        // play) are there but cannot be seen; a border line showing at the
-        // edge does not make a square seen.
-        state.offscreen =
-            state.invisible || !board_->visibleRegion().contains(board_->CellRect(cell_).center());
-        state.disabled = !board_->IsEnabled(cell_) || !board_->isEnabled();
-        return state;
-    }
-
-    void* interface_cast(QAccessible::InterfaceType type) override {
-        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
-                                                    : nullptr;
-    }
-
-    // A press is the player's left click; the menu action his right click.
-    QStringList actionNames() const override {
-        return {QAccessibleActionInterface::pressAction(),
-                QAccessibleActionInterface::showMenuAction()};
-    }
-    QStringList keyBindingsForAction(const QString&) const override { return {}; }
-    void doAction(const QString& action) override {
-        if (!board_) {
-            return;
-        }
-        if (action == QAccessibleActionInterface::pressAction()) {
-            board_->ClickCell(cell_, Qt::LeftButton);
-        } else if (action == QAccessibleActionInterface::showMenuAction()) {
-            board_->ClickCell(cell_, Qt::RightButton);
-        }
-    }
-
-    int Cell() const { return cell_; }
-    const BoardWidget* Board() const { return board_.data(); }
-
-  private:
-    QPointer<BoardWidget> board_;
-    int cell_;
-};
-
-// The board: one child per square, in index order, whether shown or not, so
-// that a square's place among its siblings never changes.
-class BoardInterface final : public QAccessibleWidget {
-  public:
-    explicit BoardInterface(BoardWidget* board)
-        : QAccessibleWidget(board, QAccessible::Grouping),
-          ids_(static_cast<std::size_t>(board->CellCount()), 0) {}
-
-    ~BoardInterface() override {
-        for (const QAccessible::Id id : ids_) {
-            if (id != 0) {
-                QAccessible::deleteAccessibleInterface(id);
-            }
-        }
-    }
-
-    int childCount() const override { return static_cast<int>(ids_.size()); }
-
-    QAccessibleInterface* child(int index) const override {
-        if (index < 0 || index >= childCount()) {
-            return nullptr;
-        }
-        QAccessible::Id& id = ids_[static_cast<std::size_t>(index)];
-        if (id == 0) {
-            id = QAccessible::registerAccessibleInterface(new CellInterface(Board(), index));
-        }
-        return QAccessible::accessibleInterface(id);
-    }
-
-    int indexOfChild(const QAccessibleInterface* child) const override {
-        const auto* cell = dynamic_cast<const CellInterface*>(child);
-        return cell != nullptr && cell->Board() == Board() ? cell->Cell() : -1;
-    }
-
-    QAccessibleInterface* childAt(int x, int y) const override {
-        BoardWidget* board = Board();
-        const QPoint local = board->mapFromGlobal(QPoint(x, y));
-        if (!board->isVisible() || !board->visibleRegion().contains(local)) {
-            return nullptr;
-        }
-        const int cell = board->CellAt(local, false);
-        return cell < 0 ? nullptr : child(cell);
-    }
-
-  private:
-    BoardWidget* Board() const { return static_cast<BoardWidget*>(widget()); }
-    mutable std::vector<QAccessible::Id> ids_; // 0 until a square is first asked for
-};
-
-QAccessibleInterface* Factory(const QString&, QObject* object) {
-    auto* board = qobject_cast<BoardWidget*>(object);
-    return board != nullptr ? new BoardInterface(board) : nullptr;
-}
-
-void AnnounceNameChange(BoardWidget& board, int cell) {
-    QAccessibleEvent event(&board, QAccessible::NameChanged);
-    event.setChild(cell);
-    Announce(event);
-}
-
-void AnnounceStateChange(BoardWidget& board, int cell) {
-    QAccessible::State changed;
-    changed.invisible = true;
-    changed.disabled = true;
-    QAccessibleStateChangeEvent event(&board, changed);
-    event.setChild(cell);
-    Announce(event);
-}
-
 } // namespace
 
 BoardWidget::BoardWidget(QWidget* parent, const BoardDef& def)
@@ -190,15 +38,9 @@ BoardWidget::BoardWidget(QWidget* parent, const BoardDef& def)
       cells_(static_cast<std::size_t>(def.columns * def.rows),
              Cell{QString(), def.back, true, true, QString()}),
       font_(DialogFont(def.font)) {
-    static const bool installed = [] {
-        QAccessible::installFactory(Factory);
-        return true;
-    }();
-    (void)installed;
     const int right = columns_.empty() ? 0 : columns_.back().second;
     const int bottom = rows_.empty() ? 0 : rows_.back().second;
     setGeometry(TwipsToPixels(def.left), TwipsToPixels(def.top), right, bottom);
-    setFocusPolicy(Qt::NoFocus);
     setAccessibleName(ToQString(def.name));
 }
 
@@ -215,7 +57,7 @@ void BoardWidget::SetCaption(int cell, const QString& caption) {
         Invalidate(cell);
         // The caption is the name only while no accessible text is set.
         if (target.accessible.isEmpty() && Listening()) {
-            AnnounceNameChange(*this, cell);
+            AnnounceCell(*this, cell, true);
         }
     }
 }
@@ -234,26 +76,20 @@ void BoardWidget::SetState(int cell, bool Cell::*state, bool on) {
         target = on;
         Invalidate(cell);
         if (Listening()) {
-            AnnounceStateChange(*this, cell);
+            AnnounceCell(*this, cell, false);
         }
     }
 }
 
 void BoardWidget::SetAccessibleText(int cell, const QString& text) {
     Cell& target = cells_[Pos(cell)];
-    if (target.accessible == text) {
-        return; // a redraw names most squares as they were
-    }
-    if (!Listening()) {
-        target.accessible = text;
-        return;
-    }
     // Tell a listener only when what it hears changes: naming a square after
     // its caption, for one, changes nothing.
-    const QString before = AnnouncedText(cell);
+    const bool heard =
+        Listening() && (text.isEmpty() ? target.caption : text) != AnnouncedText(cell);
     target.accessible = text;
-    if (AnnouncedText(cell) != before) {
-        AnnounceNameChange(*this, cell);
+    if (heard) {
+        AnnounceCell(*this, cell, true);
     }
 }
 

@@ -1,19 +1,11 @@
 #pragma once
-// The board: a grid of square labels (see BoardDef) painted by one widget.
-// Nine hundred label widgets take several times longer to recolour than one
-// widget that paints every square itself, and a redraw of the whole board must
-// fit well inside one frame. Each square still behaves as a label of its own:
-// caption, back colour, visibility and mouse events per index.
-//
-// Squares overlap by a pixel, so that neighbouring borders share a line. A
-// higher index lies on top, is painted later and takes the mouse where two
-// squares overlap. The square under a point is found by arithmetic on the
-// grid's columns and rows.
-//
-// Assistive technology sees each square as an object of its own, a cell that
-// can be pressed (a left click) or asked for its menu (a right click); the
-// board tells it when a square's name or visibility changes, at the cost of
-// one test while no one listens.
+// The board: a grid of square labels (see BoardDef) painted by one widget;
+// nine hundred label widgets recolour too slowly for a redraw to fit in a
+// frame. Each square still has its own caption, back colour, visibility
+// and mouse events. Squares overlap by a pixel, so that neighbours share a
+// border line; a higher index lies on top, is painted later and takes the
+// mouse there. To assistive technology each square is a cell of its own that a
+// press left-clicks and its menu action right-clicks.
 
 #include "ui/toolkit/definition.h"
 

@@ -112,7 +112,7 @@ void Control::SetBackColour(Colour colour) {
         slot->grid->SetBackColour(slot->cell, colour);
     } else if (slot != nullptr && slot->back != colour) {
         slot->back = colour;
-        detail::SetWidgetBackColour(*slot->widget, colour);
+        detail::SetWidgetColour(*slot->widget, colour, QPalette::Window);
     }
 }
 

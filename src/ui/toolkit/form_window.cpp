@@ -22,11 +22,6 @@ namespace tessaline::ui::detail {
 
 namespace {
 
-bool TakesFocus(ControlKind kind) {
-    return kind == ControlKind::TextBox || kind == ControlKind::CommandButton ||
-           kind == ControlKind::CheckBox || kind == ControlKind::RadioButton;
-}
-
 Qt::WindowFlags FlagsFor(const FormDef& def) {
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                             Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
@@ -37,13 +32,6 @@ Qt::WindowFlags FlagsFor(const FormDef& def) {
         flags |= Qt::WindowMaximizeButtonHint;
     }
     return flags;
-}
-
-// The handler bound to `name`, or nullptr.
-template <class Handler>
-const std::function<Handler>* Bound(const Bindings<Handler>& bindings, std::string_view name) {
-    const auto found = bindings.find(name);
-    return found == bindings.end() ? nullptr : &found->second;
 }
 
 } // namespace
@@ -63,7 +51,6 @@ FormWindow::FormWindow(FormState& form)
     client_->setBackgroundRole(QPalette::Button);
     client_->setAutoFillBackground(true);
     client_->setFont(DialogFont(FontDef{}));
-    // The menu bar on top, the client area below it, both as wide as the window.
     auto* frame = new QVBoxLayout(this);
     frame->setContentsMargins(0, 0, 0, 0);
     frame->setSizeConstraint(QLayout::SetNoConstraint);
@@ -79,7 +66,7 @@ FormWindow::FormWindow(FormState& form)
     if (def.board) {
         BuildBoard(*def.board);
     }
-    SetTabOrder(def.controls);
+    SetTabOrder();
     SetClientSize(QSize(TwipsToPixels(def.clientWidth), TwipsToPixels(def.clientHeight)));
     if (def.placement) {
         Place(*def.placement);
@@ -96,13 +83,26 @@ ControlSlot* FormWindow::Find(std::string_view name, int index) {
     return found == slotIndex_.end() ? nullptr : &slots_[found->second];
 }
 
+template <class Handler, class... Args>
+void FormWindow::Raise(Bindings<Handler> FormHandlers::*event, std::string_view name,
+                       Args... args) {
+    if (form_ == nullptr || toolkit_.ended) {
+        return;
+    }
+    const auto& bound = form_->handlers.*event;
+    if (const auto found = bound.find(name); found != bound.end()) {
+        found->second(args...);
+    }
+}
+
 // QMenuBar and QMenu share these calls but no base class that has them.
 template <class Menu> void FormWindow::AddMenus(Menu* menu, const std::vector<MenuDef>& items) {
     for (const MenuDef& item : items) {
         if (item.items.empty()) {
             QAction* action = menu->addAction(ToQString(item.caption));
             action->setObjectName(ToQString(item.name));
-            connect(action, &QAction::triggered, this, [this, &item] { RaiseMenu(item.name); });
+            connect(action, &QAction::triggered, this,
+                    [this, &item] { Raise(&FormHandlers::menu, item.name); });
         } else {
             QMenu* sub = menu->addMenu(ToQString(item.caption));
             sub->setObjectName(ToQString(item.name));
@@ -129,20 +129,13 @@ void FormWindow::BuildControls(const std::vector<ControlDef>& controls) {
             group->addButton(static_cast<QAbstractButton*>(slot.widget));
         }
     }
-    // A label names the text box it declares as its buddy, for assistive
-    // technology; a text box without one is known by its control name.
-    std::vector<const QWidget*> named;
+    // A text box is named by the label that declares it its buddy, or else by
+    // its control name.
     for (const ControlSlot& label : slots_) {
         if (const ControlSlot* box =
                 label.def->buddy.empty() ? nullptr : Find(label.def->buddy, label.def->index)) {
             static_cast<QLabel*>(label.widget)->setBuddy(box->widget);
-            named.push_back(box->widget);
-        }
-    }
-    for (const ControlSlot& box : slots_) {
-        if (box.def->kind == ControlKind::TextBox &&
-            std::find(named.begin(), named.end(), box.widget) == named.end()) {
-            box.widget->setAccessibleName(ToQString(box.def->name));
+            box->widget->setAccessibleName(QString());
         }
     }
 }
@@ -157,20 +150,23 @@ void FormWindow::BuildBoard(const BoardDef& def) {
     }
     connect(board_, &BoardWidget::Mouse, this,
             [this](bool down, int index, int button, int shift, float x, float y) {
-                RaiseMouse(down, board_->Name(), index, button, shift, x, y);
+                Raise(down ? &FormHandlers::mouseDown : &FormHandlers::mouseUp, board_->Name(),
+                      index, button, shift, x, y);
             });
 }
 
 QWidget* FormWindow::BuildWidget(const ControlDef& def, ControlSlot& slot) {
     const QString caption = ToQString(def.caption);
+    const auto click = [this, &def] { Raise(&FormHandlers::click, def.name, def.index); };
     QWidget* widget = nullptr;
     switch (def.kind) {
     case ControlKind::Label: {
         auto* label = new LabelWidget(client_);
         connect(label, &LabelWidget::mouse, this,
                 [this, &def](bool down, int button, int shift, QPointF at) {
-                    RaiseMouse(down, def, button, shift, static_cast<float>(at.x()),
-                               static_cast<float>(at.y()));
+                    Raise(down ? &FormHandlers::mouseDown : &FormHandlers::mouseUp, def.name,
+                          def.index, button, shift, static_cast<float>(at.x()),
+                          static_cast<float>(at.y()));
                 });
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
@@ -187,6 +183,7 @@ QWidget* FormWindow::BuildWidget(const ControlDef& def, ControlSlot& slot) {
     case ControlKind::TextBox: {
         auto* box = new QLineEdit(caption, client_);
         box->setCursorPosition(0);
+        box->setAccessibleName(ToQString(def.name)); // until a label names it
         widget = box;
         break;
     }
@@ -196,27 +193,24 @@ QWidget* FormWindow::BuildWidget(const ControlDef& def, ControlSlot& slot) {
         if (def.isCancel) {
             cancelButton_ = button;
         }
-        connect(button, &QPushButton::clicked, this, [this, &def] { RaiseClick(def); });
+        connect(button, &QPushButton::clicked, this, click);
         widget = button;
         break;
     }
-    case ControlKind::CheckBox: {
-        auto* box = new CheckWidget(caption, client_);
-        box->setChecked(def.value);
-        connect(box, &QCheckBox::clicked, this, [this, &def] { RaiseClick(def); });
-        widget = box;
-        break;
-    }
+    case ControlKind::CheckBox:
     case ControlKind::RadioButton: {
-        auto* radio = new RadioWidget(caption, client_);
-        radio->setChecked(def.value);
-        connect(radio, &QRadioButton::clicked, this, [this, &def] { RaiseClick(def); });
-        widget = radio;
+        QAbstractButton* box =
+            def.kind == ControlKind::CheckBox
+                ? static_cast<QAbstractButton*>(new CheckWidget(caption, client_))
+                : new RadioWidget(caption, client_);
+        box->setChecked(def.value);
+        connect(box, &QAbstractButton::clicked, this, click);
+        widget = box;
         break;
     }
     case ControlKind::PictureBox: {
         auto* picture = new PictureWidget(client_, toolkit_, def);
-        connect(picture, &PictureWidget::clicked, this, [this, &def] { RaiseClick(def); });
+        connect(picture, &PictureWidget::clicked, this, click);
         widget = picture;
         break;
     }
@@ -228,12 +222,8 @@ QWidget* FormWindow::BuildWidget(const ControlDef& def, ControlSlot& slot) {
         if (def.enabled && def.interval > 0) {
             slot.timer->start();
         }
-        connect(slot.timer, &QTimer::timeout, this, [this, &def] {
-            if (const auto* handler =
-                    Attached() ? Bound(form_->handlers.timer, def.name) : nullptr) {
-                (*handler)();
-            }
-        });
+        connect(slot.timer, &QTimer::timeout, this,
+                [this, &def] { Raise(&FormHandlers::timer, def.name); });
         return nullptr;
     }
     }
@@ -245,10 +235,10 @@ QWidget* FormWindow::BuildWidget(const ControlDef& def, ControlSlot& slot) {
     widget->setFont(DialogFont(def.font));
     widget->setEnabled(def.enabled);
     if (def.backColour) {
-        SetWidgetBackColour(*widget, *def.backColour);
+        SetWidgetColour(*widget, *def.backColour, QPalette::Window);
     }
     if (def.foreColour) {
-        SetWidgetForeColour(*widget, *def.foreColour);
+        SetWidgetColour(*widget, *def.foreColour, QPalette::WindowText);
     }
     if (!def.visible) {
         widget->hide();
@@ -256,14 +246,12 @@ QWidget* FormWindow::BuildWidget(const ControlDef& def, ControlSlot& slot) {
     return widget;
 }
 
-void FormWindow::SetTabOrder(const std::vector<ControlDef>& controls) {
+void FormWindow::SetTabOrder() {
+    // Labels and pictures have a place in the order but never take the focus.
     std::vector<std::pair<int, QWidget*>> order;
-    for (std::size_t i = 0; i < controls.size(); ++i) {
-        if (TakesFocus(controls[i].kind) && slots_[i].widget != nullptr) {
-            order.emplace_back(controls[i].tab, slots_[i].widget);
-        } else if (slots_[i].widget != nullptr) {
-            // Labels and pictures have a place in the order but never the focus.
-            slots_[i].widget->setFocusPolicy(Qt::NoFocus);
+    for (const ControlSlot& slot : slots_) {
+        if (slot.widget != nullptr && slot.widget->focusPolicy() != Qt::NoFocus) {
+            order.emplace_back(slot.def->tab, slot.widget);
         }
     }
     std::stable_sort(order.begin(), order.end(),
@@ -295,13 +283,9 @@ void FormWindow::SetClientSize(QSize size) {
     layout()->activate();
 }
 
-QSize FormWindow::ClientSize() const {
-    return client_->size();
-}
-
 void FormWindow::Place(const Placement& placement) {
-    // The client area's corner goes where the layout says; the menu bar sits
-    // above it. Keep the menu bar on the screen's usable area.
+    // The client area's corner goes where the layout says, the menu bar above
+    // it, and that within the screen's usable area.
     QRect frame(TwipsToPixels(placement.x), TwipsToPixels(placement.y) - MenuHeight(width()),
                 width(), height());
     if (const QScreen* where = screen(); where != nullptr) {
@@ -339,21 +323,21 @@ void FormWindow::showEvent(QShowEvent* event) {
     if (focusWidget() == nullptr && firstFocus_ != nullptr) {
         firstFocus_->setFocus(Qt::OtherFocusReason);
     }
-    if (!framed_ && form_ != nullptr && form_->Def().placement) {
-        framed_ = true;
-        KeepClearOnceFramed(*this, [this] { return OtherPlacedFrames(); });
+    if (framed_ || form_ == nullptr || !form_->Def().placement) {
+        return;
     }
-}
-
-std::vector<QRect> FormWindow::OtherPlacedFrames() const {
-    std::vector<QRect> frames;
-    for (const auto& [name, form] : toolkit_.forms) {
-        const FormWindow* other = form->window;
-        if (other != nullptr && other != this && other->isVisible() && form->Def().placement) {
-            frames.push_back(other->frameGeometry());
+    framed_ = true;
+    // Clear of the program's other placed windows on show.
+    KeepClearOnceFramed(*this, [this] {
+        std::vector<QRect> frames;
+        for (const auto& [name, form] : toolkit_.forms) {
+            const FormWindow* other = form->window;
+            if (other != nullptr && other != this && other->isVisible() && form->Def().placement) {
+                frames.push_back(other->frameGeometry());
+            }
         }
-    }
-    return frames;
+        return frames;
+    });
 }
 
 void FormWindow::Detach() {
@@ -362,38 +346,6 @@ void FormWindow::Detach() {
         if (slot.timer != nullptr) {
             slot.timer->stop();
         }
-    }
-}
-
-bool FormWindow::Attached() const {
-    return form_ != nullptr && !toolkit_.ended;
-}
-
-void FormWindow::RaiseClick(const ControlDef& def) {
-    if (const auto* handler = Attached() ? Bound(form_->handlers.click, def.name) : nullptr) {
-        (*handler)(def.index);
-    }
-}
-
-void FormWindow::RaiseMouse(bool down, const ControlDef& def, int button, int shift, float x,
-                            float y) {
-    RaiseMouse(down, def.name, def.index, button, shift, x, y);
-}
-
-void FormWindow::RaiseMouse(bool down, std::string_view name, int index, int button, int shift,
-                            float x, float y) {
-    if (!Attached()) {
-        return;
-    }
-    const auto& bindings = down ? form_->handlers.mouseDown : form_->handlers.mouseUp;
-    if (const auto* handler = Bound(bindings, name)) {
-        (*handler)(index, button, shift, x, y);
-    }
-}
-
-void FormWindow::RaiseMenu(std::string_view item) {
-    if (const auto* handler = Attached() ? Bound(form_->handlers.menu, item) : nullptr) {
-        (*handler)();
     }
 }
 

@@ -1,9 +1,8 @@
 #pragma once
-// One live window built from its definition: a top-level widget holding an
-// optional menu bar and, below it, the client area with every control placed
-// where the definition puts it. A dialog in Qt's sense, whatever its kind, so
-// that Enter presses the focused or else the default button and Escape the
-// cancel button, as Qt's dialogs do.
+// One live window built from its definition: an optional menu bar over the
+// client area, every control placed where the definition puts it. A QDialog,
+// whatever its kind, for Qt's Enter (the focused or else the default button)
+// and Escape (the cancel button).
 
 #include "ui/toolkit/state.h"
 
@@ -29,19 +28,13 @@ class FormWindow final : public QDialog {
 
     // Client size in logical pixels; the menu bar comes on top of it.
     void SetClientSize(QSize size);
-    QSize ClientSize() const;
+    QSize ClientSize() const { return client_->size(); }
     void ApplyProgramIcon(const QIcon& icon);
 
     // The window stops belonging to its form: no more events reach handlers.
     void Detach();
 
-    // Events from the controls, passed on to the form's handlers.
-    void RaiseClick(const ControlDef& def);
-    void RaiseMouse(bool down, const ControlDef& def, int button, int shift, float x, float y);
-    void RaiseMouse(bool down, std::string_view name, int index, int button, int shift, float x,
-                    float y);
-
-    // Escape: the cancel button, if the window has one, takes it as a click.
+    // Escape clicks the cancel button, if the window has one.
     void reject() override;
     // Shown and hidden as a plain window: the focus goes where the tab order
     // says, with no text selected, and no button is made the default.
@@ -52,17 +45,16 @@ class FormWindow final : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
-    bool Attached() const;
+    // Passes an event to the handler bound to `name`, if the window is still its form's.
+    template <class Handler, class... Args>
+    void Raise(Bindings<Handler> FormHandlers::*event, std::string_view name, Args... args);
     template <class Menu> void AddMenus(Menu* menu, const std::vector<MenuDef>& items);
-    void RaiseMenu(std::string_view item);
     void BuildControls(const std::vector<ControlDef>& controls);
     void BuildBoard(const BoardDef& def);
     QWidget* BuildWidget(const ControlDef& def, ControlSlot& slot);
-    void SetTabOrder(const std::vector<ControlDef>& controls);
+    void SetTabOrder();
     void Place(const Placement& placement);
     int MenuHeight(int width) const;
-    // The frames of the program's other placed windows on show.
-    std::vector<QRect> OtherPlacedFrames() const;
 
     FormState* form_; // nullptr once detached
     ToolkitState& toolkit_;

@@ -39,12 +39,10 @@ QPalette::ColorRole SystemRole(Colour colour) {
         return QPalette::Base;
     case SystemWindowText:
         return QPalette::Text;
-    case SystemButtonFace:
-        return QPalette::Button;
     case SystemButtonText:
         return QPalette::ButtonText;
     default:
-        // Any other system colour: the button face, on which everything stands.
+        // The button face, and any other: everything stands on the button face.
         return QPalette::Button;
     }
 }

@@ -18,42 +18,30 @@ int ButtonCode(Qt::MouseButton button) {
 }
 
 int ShiftState(Qt::KeyboardModifiers modifiers) {
-    int state = 0;
-    if (modifiers & Qt::ShiftModifier) {
-        state |= ShiftMask;
-    }
-    if (modifiers & Qt::ControlModifier) {
-        state |= CtrlMask;
-    }
-    if (modifiers & Qt::AltModifier) {
-        state |= AltMask;
-    }
-    return state;
+    return (modifiers.testFlag(Qt::ShiftModifier) ? ShiftMask : 0) |
+           (modifiers.testFlag(Qt::ControlModifier) ? CtrlMask : 0) |
+           (modifiers.testFlag(Qt::AltModifier) ? AltMask : 0);
 }
 
-void SetWidgetBackColour(QWidget& widget, Colour colour) {
-    // System colours never map to the Window role, so a fixed colour kept
+void SetWidgetColour(QWidget& widget, Colour colour, QPalette::ColorRole role) {
+    const bool back = role == QPalette::Window;
+    if (back) {
+        widget.setAutoFillBackground(true);
+    }
+    // System colours never map to these two roles, so a fixed colour kept
     // there cannot shadow one of them later.
-    widget.setAutoFillBackground(true);
     if (IsSystemColour(colour)) {
-        widget.setBackgroundRole(SystemRole(colour));
-        return;
+        role = SystemRole(colour);
+    } else {
+        QPalette colours = widget.palette();
+        colours.setColor(role, ToQColor(colour, colours));
+        widget.setPalette(colours);
     }
-    QPalette colours = widget.palette();
-    colours.setColor(QPalette::Window, ToQColor(colour, colours));
-    widget.setPalette(colours);
-    widget.setBackgroundRole(QPalette::Window);
-}
-
-void SetWidgetForeColour(QWidget& widget, Colour colour) {
-    if (IsSystemColour(colour)) {
-        widget.setForegroundRole(SystemRole(colour));
-        return;
+    if (back) {
+        widget.setBackgroundRole(role);
+    } else {
+        widget.setForegroundRole(role);
     }
-    QPalette colours = widget.palette();
-    colours.setColor(QPalette::WindowText, ToQColor(colour, colours));
-    widget.setPalette(colours);
-    widget.setForegroundRole(QPalette::WindowText);
 }
 
 void KeepIndicatorWhole(QWidget& button, bool radio) {
@@ -66,35 +54,26 @@ void KeepIndicatorWhole(QWidget& button, bool radio) {
     }
 }
 
-void LabelWidget::mousePressEvent(QMouseEvent* event) {
-    emit mouse(true, ButtonCode(event->button()), ShiftState(event->modifiers()),
-               PointerTwips(event->position()));
-}
-
-void LabelWidget::mouseReleaseEvent(QMouseEvent* event) {
-    emit mouse(false, ButtonCode(event->button()), ShiftState(event->modifiers()),
-               PointerTwips(event->position()));
+void LabelWidget::Report(bool down, const QMouseEvent& event) {
+    emit mouse(down, ButtonCode(event.button()), ShiftState(event.modifiers()),
+               PointerTwips(event.position()));
 }
 
 PictureWidget::PictureWidget(QWidget* parent, const ToolkitState& toolkit, const ControlDef& def)
     : QWidget(parent), toolkit_(toolkit), def_(def) {}
 
 void PictureWidget::paintEvent(QPaintEvent*) {
-    const PicturePainter& paint = toolkit_.picturePainter;
-    if (paint && def_.picture != Picture::None) {
+    if (toolkit_.picturePainter && def_.picture != Picture::None) {
         QPainter painter(this);
-        paint(painter, def_.picture, QRectF(rect()));
+        toolkit_.picturePainter(painter, def_.picture, QRectF(rect()));
     }
 }
 
 QString PictureWidget::Description() const {
-    const PictureDescriber& describe = toolkit_.pictureDescriber;
-    if (describe && def_.picture != Picture::None) {
-        if (QString text = describe(def_.picture); !text.isEmpty()) {
-            return text;
-        }
-    }
-    return ToQString(def_.name);
+    const QString text = toolkit_.pictureDescriber && def_.picture != Picture::None
+                             ? toolkit_.pictureDescriber(def_.picture)
+                             : QString();
+    return text.isEmpty() ? ToQString(def_.name) : text;
 }
 
 void PictureWidget::mousePressEvent(QMouseEvent* event) {

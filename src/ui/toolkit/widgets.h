@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QPalette>
 #include <QRadioButton>
 #include <QWidget>
 
@@ -17,10 +18,9 @@ struct ToolkitState;
 int ButtonCode(Qt::MouseButton button);
 int ShiftState(Qt::KeyboardModifiers modifiers);
 
-// Colours of a widget: a system colour follows the palette as the desktop
-// changes it; any other colour is fixed.
-void SetWidgetBackColour(QWidget& widget, Colour colour);
-void SetWidgetForeColour(QWidget& widget, Colour colour);
+// A widget's back (QPalette::Window) or text (QPalette::WindowText) colour: a
+// system colour follows the palette as the desktop changes it; any other is fixed.
+void SetWidgetColour(QWidget& widget, Colour colour, QPalette::ColorRole role);
 
 // A box or button lower than the desktop style's tick box or dot (the Guess
 // buttons are 13 pixels high) grows to hold it whole, about the same middle
@@ -38,8 +38,11 @@ class LabelWidget final : public QLabel {
     void mouse(bool down, int button, int shift, QPointF twips);
 
   protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override { Report(true, *event); }
+    void mouseReleaseEvent(QMouseEvent* event) override { Report(false, *event); }
+
+  private:
+    void Report(bool down, const QMouseEvent& event);
 };
 
 // A box that shows one of the program's pictures and takes clicks.
@@ -65,29 +68,17 @@ class PictureWidget final : public QWidget {
     const ControlDef& def_;
 };
 
-// A check box and a radio button take a click anywhere in the rectangle their
-// layout gives them, not only on the tick box or dot and the caption: the
-// rectangle is the control. Where two overlap, the one made later lies on top
-// and takes the click, as the layout's order of controls says.
-
-class CheckWidget final : public QCheckBox {
-    Q_OBJECT
-
+// A check box or radio button takes a click anywhere in the rectangle its
+// layout gives it, not only on the tick box or dot and the caption. Where two
+// overlap, the one made later lies on top and takes the click.
+template <class Box> class WholeBox final : public Box {
   public:
-    using QCheckBox::QCheckBox;
+    using Box::Box;
 
   protected:
-    bool hitButton(const QPoint& at) const override { return rect().contains(at); }
+    bool hitButton(const QPoint& at) const override { return this->rect().contains(at); }
 };
-
-class RadioWidget final : public QRadioButton {
-    Q_OBJECT
-
-  public:
-    using QRadioButton::QRadioButton;
-
-  protected:
-    bool hitButton(const QPoint& at) const override { return rect().contains(at); }
-};
+using CheckWidget = WholeBox<QCheckBox>;
+using RadioWidget = WholeBox<QRadioButton>;
 
 } // namespace tessaline::ui::detail
