@@ -30,6 +30,13 @@ std::vector<std::pair<int, int>> Spans(int first, int count, int spacing, int si
     return spans;
 }
 
+// Sets `field` to `value`; whether that changed it.
+template <class T> bool Change(T& field, const T& value) {
+    const bool changed = field != value;
+    field = value;
+    return changed;
+}
+
 } // namespace
 
 BoardWidget::BoardWidget(QWidget* parent, const BoardDef& def)
@@ -52,8 +59,7 @@ QRect BoardWidget::CellRect(int cell) const {
 
 void BoardWidget::SetCaption(int cell, const QString& caption) {
     Cell& target = cells_[Pos(cell)];
-    if (target.caption != caption) {
-        target.caption = caption;
+    if (Change(target.caption, caption)) {
         Invalidate(cell);
         // The caption is the name only while no accessible text is set.
         if (target.accessible.isEmpty() && Listening()) {
@@ -63,17 +69,13 @@ void BoardWidget::SetCaption(int cell, const QString& caption) {
 }
 
 void BoardWidget::SetBackColour(int cell, Colour colour) {
-    Cell& target = cells_[Pos(cell)];
-    if (target.back != colour) {
-        target.back = colour;
+    if (Change(cells_[Pos(cell)].back, colour)) {
         Invalidate(cell);
     }
 }
 
 void BoardWidget::SetState(int cell, bool Cell::*state, bool on) {
-    bool& target = cells_[Pos(cell)].*state;
-    if (target != on) {
-        target = on;
+    if (Change(cells_[Pos(cell)].*state, on)) {
         Invalidate(cell);
         if (Listening()) {
             AnnounceCell(*this, cell, false);
@@ -129,9 +131,9 @@ void BoardWidget::ClickCell(int cell, Qt::MouseButton button) {
     // Where the player would aim: the middle of the square, on a whole pixel
     // as a pointer is. Press and release come at one spot.
     const QRect rect = CellRect(cell);
-    const QPointF middle(rect.width() / 2, rect.height() / 2);
-    Report(true, cell, middle, ButtonCode(button), 0);
-    Report(false, cell, middle, ButtonCode(button), 0);
+    const QPoint middle = rect.topLeft() + QPoint(rect.width() / 2, rect.height() / 2);
+    Report(true, cell, middle, button, {});
+    Report(false, cell, middle, button, {});
 }
 
 void BoardWidget::Invalidate(int cell) {
@@ -214,8 +216,7 @@ void BoardWidget::mousePressEvent(QMouseEvent* event) {
         return;
     }
     captured_ = cell;
-    Report(true, cell, event->position() - QPointF(CellRect(cell).topLeft()),
-           ButtonCode(event->button()), ShiftState(event->modifiers()));
+    Report(true, cell, event->position(), event->button(), event->modifiers());
 }
 
 void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
@@ -224,14 +225,15 @@ void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
         captured_ = -1;
     }
     if (cell >= 0) {
-        Report(false, cell, event->position() - QPointF(CellRect(cell).topLeft()),
-               ButtonCode(event->button()), ShiftState(event->modifiers()));
+        Report(false, cell, event->position(), event->button(), event->modifiers());
     }
 }
 
-void BoardWidget::Report(bool down, int cell, QPointF position, int button, int shift) {
-    const QPointF at = PointerTwips(position);
-    emit Mouse(down, cell, button, shift, static_cast<float>(at.x()), static_cast<float>(at.y()));
+void BoardWidget::Report(bool down, int cell, QPointF position, Qt::MouseButton button,
+                         Qt::KeyboardModifiers modifiers) {
+    const QPointF at = PointerTwips(position - QPointF(CellRect(cell).topLeft()));
+    emit Mouse(down, cell, ButtonCode(button), ShiftState(modifiers), static_cast<float>(at.x()),
+               static_cast<float>(at.y()));
 }
 
 } // namespace tessaline::ui::detail

@@ -81,7 +81,9 @@ class BoardWidget final : public QWidget {
     static int Last(const std::vector<Span>& spans, int pixel);
     void SetState(int cell, bool Cell::*state, bool on);
     void Invalidate(int cell);
-    void Report(bool down, int cell, QPointF position, int button, int shift);
+    // `position` in this widget's coordinates.
+    void Report(bool down, int cell, QPointF position, Qt::MouseButton button,
+                Qt::KeyboardModifiers modifiers);
     const QStaticText& Shaped(const QString& caption);
 
     BoardDef def_;
