@@ -56,11 +56,11 @@ FormWindow::FormWindow(FormState& form)
     frame->setSizeConstraint(QLayout::SetNoConstraint);
     frame->addWidget(client_);
     if (!def.menus.empty()) {
-        menuBar_ = new QMenuBar(this);
+        auto* bar = new QMenuBar(this);
         // Inside the window on every desktop, so that the client area lies below it.
-        menuBar_->setNativeMenuBar(false);
-        AddMenus(menuBar_, def.menus);
-        frame->setMenuBar(menuBar_);
+        bar->setNativeMenuBar(false);
+        AddMenus(bar, def.menus);
+        frame->setMenuBar(bar);
     }
     BuildControls(def.controls);
     if (def.board) {
@@ -79,8 +79,10 @@ ControlSlot* FormWindow::Find(std::string_view name, int index) {
     if (board_ != nullptr && name == board_->Name()) {
         return index >= 0 && index < board_->CellCount() ? &squares_[std::size_t(index)] : nullptr;
     }
-    const auto found = slotIndex_.find(std::pair{name, index});
-    return found == slotIndex_.end() ? nullptr : &slots_[found->second];
+    const auto found = std::find_if(slots_.begin(), slots_.end(), [&](const ControlSlot& slot) {
+        return slot.def->name == name && slot.def->index == index;
+    });
+    return found == slots_.end() ? nullptr : &*found;
 }
 
 template <class Handler, class... Args>
@@ -119,7 +121,6 @@ void FormWindow::BuildControls(const std::vector<ControlDef>& controls) {
         const ControlDef& def = controls[i];
         ControlSlot& slot = slots_[i];
         slot.def = &def;
-        slotIndex_.emplace(std::pair{std::string(def.name), def.index}, i);
         slot.widget = BuildWidget(def, slot);
         if (def.kind == ControlKind::RadioButton) {
             QButtonGroup*& group = groups[def.name];
@@ -263,11 +264,12 @@ void FormWindow::SetTabOrder() {
 }
 
 int FormWindow::MenuHeight(int width) const {
-    if (menuBar_ == nullptr) {
+    const QWidget* bar = layout()->menuBar();
+    if (bar == nullptr) {
         return 0;
     }
-    const int height = menuBar_->heightForWidth(width);
-    return height > 0 ? height : menuBar_->sizeHint().height();
+    const int height = bar->heightForWidth(width);
+    return height > 0 ? height : bar->sizeHint().height();
 }
 
 void FormWindow::SetClientSize(QSize size) {

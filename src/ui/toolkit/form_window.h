@@ -11,7 +11,6 @@
 #include <string_view>
 #include <vector>
 
-class QMenuBar;
 class QPushButton;
 
 namespace tessaline::ui::detail {
@@ -59,10 +58,8 @@ class FormWindow final : public QDialog {
     FormState* form_; // nullptr once detached
     ToolkitState& toolkit_;
     bool fixedSize_;
-    QMenuBar* menuBar_ = nullptr;
     QWidget* client_ = nullptr;
     std::vector<ControlSlot> slots_;
-    ByNameIndex<std::size_t> slotIndex_;
     BoardWidget* board_ = nullptr;
     std::vector<ControlSlot> squares_; // one per square of the board
     QPushButton* cancelButton_ = nullptr;
