@@ -29,11 +29,6 @@ template <class Step> QRect MovedClear(QRect frame, const std::vector<QRect>& ot
     return frame;
 }
 
-bool Within(const QRect& frame, const QRect& screen) {
-    return screen.isNull() ||
-           (frame.bottom() <= screen.bottom() && frame.right() <= screen.right());
-}
-
 // Frames appear within a few event-loop turns of the window being mapped.
 constexpr int FrameChecks = 50;
 constexpr int FrameCheckMilliseconds = 20;
@@ -61,16 +56,20 @@ void CheckFrame(QPointer<QWidget> window, std::function<std::vector<QRect>()> ot
 } // namespace
 
 QRect ClearOf(const QRect& frame, const std::vector<QRect>& others, const QRect& screen) {
+    const auto within = [&screen](const QRect& moved) {
+        return screen.isNull() ||
+               (moved.bottom() <= screen.bottom() && moved.right() <= screen.right());
+    };
     const QRect down = MovedClear(frame, others, [](QRect& moving, const QRect& covered) {
         moving.moveTop(covered.bottom() + 1);
     });
-    if (Within(down, screen)) {
+    if (within(down)) {
         return down;
     }
     const QRect aside = MovedClear(frame, others, [](QRect& moving, const QRect& covered) {
         moving.moveLeft(covered.right() + 1);
     });
-    return Within(aside, screen) ? aside : frame;
+    return within(aside) ? aside : frame;
 }
 
 void KeepClearOnceFramed(QWidget& window, std::function<std::vector<QRect>()> others) {
