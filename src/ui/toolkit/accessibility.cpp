@@ -235,11 +235,7 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
 } // namespace
 
 void InstallAccessibility() {
-    static const bool installed = [] {
-        QAccessible::installFactory(Factory);
-        return true;
-    }();
-    (void)installed;
+    QAccessible::installFactory(Factory); // Qt keeps one of each factory
 }
 
 bool Listening() {
@@ -247,6 +243,9 @@ bool Listening() {
 }
 
 void AnnounceCell(QWidget& board, int cell, bool renamed) {
+    if (!Listening()) {
+        return;
+    }
     QAccessibleEvent renaming(&board, QAccessible::NameChanged);
     QAccessible::State changed;
     changed.invisible = true;

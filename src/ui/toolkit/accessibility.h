@@ -8,16 +8,15 @@ class QWidget;
 
 namespace tessaline::ui::detail {
 
-// Once per process, before the first window is asked for its interface.
+// Before the first window is asked for its interface; again does nothing.
 void InstallAccessibility();
 
 // Whether anyone listens: assistive technology, or the listener of
-// SetAccessibilityListener (toolkit_qt.h). Callers test it before announcing,
-// so that nothing is built while no one listens.
+// SetAccessibilityListener (toolkit_qt.h).
 bool Listening();
 
-// Tells whoever listens that a square of the board was renamed, or else shown,
-// hidden, enabled or disabled.
+// Tells whoever listens, if anyone does, that a square of the board was
+// renamed, or else shown, hidden, enabled or disabled.
 void AnnounceCell(QWidget& board, int cell, bool renamed);
 
 } // namespace tessaline::ui::detail

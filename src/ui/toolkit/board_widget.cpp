@@ -62,7 +62,7 @@ void BoardWidget::SetCaption(int cell, const QString& caption) {
     if (Change(target.caption, caption)) {
         Invalidate(cell);
         // The caption is the name only while no accessible text is set.
-        if (target.accessible.isEmpty() && Listening()) {
+        if (target.accessible.isEmpty()) {
             AnnounceCell(*this, cell, true);
         }
     }
@@ -77,9 +77,7 @@ void BoardWidget::SetBackColour(int cell, Colour colour) {
 void BoardWidget::SetState(int cell, bool Cell::*state, bool on) {
     if (Change(cells_[Pos(cell)].*state, on)) {
         Invalidate(cell);
-        if (Listening()) {
-            AnnounceCell(*this, cell, false);
-        }
+        AnnounceCell(*this, cell, false);
     }
 }
 
