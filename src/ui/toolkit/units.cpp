@@ -11,26 +11,10 @@ int TwipsToPixels(int twips) {
     return twips >= 0 ? (twips + half) / TwipsPerPixel : -((-twips + half) / TwipsPerPixel);
 }
 
-int PixelsToTwips(int pixels) {
-    return pixels * TwipsPerPixel;
-}
-
 QRect TwipsToPixels(int left, int top, int width, int height) {
     const int x = TwipsToPixels(left);
     const int y = TwipsToPixels(top);
     return {x, y, TwipsToPixels(left + width) - x, TwipsToPixels(top + height) - y};
-}
-
-QPoint PointerPixel(QPointF position) {
-    return position.toPoint();
-}
-
-QPointF PointerTwips(QPointF position) {
-    return QPointF(PointerPixel(position) * TwipsPerPixel);
-}
-
-bool IsSystemColour(Colour colour) {
-    return (colour & 0x80000000U) != 0;
 }
 
 QPalette::ColorRole SystemRole(Colour colour) {

@@ -17,7 +17,9 @@ namespace tessaline::ui::detail {
 inline constexpr int TwipsPerPixel = 15;
 
 int TwipsToPixels(int twips);
-int PixelsToTwips(int pixels);
+inline int PixelsToTwips(int pixels) {
+    return pixels * TwipsPerPixel;
+}
 // Each edge rounded on its own, so that shapes that share an edge in twips
 // share it in pixels too.
 QRect TwipsToPixels(int left, int top, int width, int height);
@@ -26,11 +28,17 @@ QRect TwipsToPixels(int left, int top, int width, int height);
 // the widget under the pointer. Pointers report fractions of a pixel on dense
 // or scaled screens and on some window systems; a pixel is the finest position
 // a player can aim at, so a press and a release on one pixel are at one place.
-QPoint PointerPixel(QPointF position);
+inline QPoint PointerPixel(QPointF position) {
+    return position.toPoint();
+}
 // The same position in twips, as the mouse handlers take it.
-QPointF PointerTwips(QPointF position);
+inline QPointF PointerTwips(QPointF position) {
+    return PointerPixel(position) * TwipsPerPixel;
+}
 
-bool IsSystemColour(Colour colour);
+inline bool IsSystemColour(Colour colour) {
+    return (colour & 0x80000000U) != 0;
+}
 // The palette role a system colour stands for.
 QPalette::ColorRole SystemRole(Colour colour);
 QColor ToQColor(Colour colour, const QPalette& palette);

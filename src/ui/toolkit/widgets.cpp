@@ -11,12 +11,6 @@
 
 namespace tessaline::ui::detail {
 
-int ButtonCode(Qt::MouseButton button) {
-    // Left, right and middle already carry the codes 1, 2 and 4; the others
-    // pass with Qt's own codes.
-    return static_cast<int>(button);
-}
-
 int ShiftState(Qt::KeyboardModifiers modifiers) {
     return (modifiers.testFlag(Qt::ShiftModifier) ? ShiftMask : 0) |
            (modifiers.testFlag(Qt::ControlModifier) ? CtrlMask : 0) |

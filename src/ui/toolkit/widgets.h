@@ -15,7 +15,11 @@ namespace tessaline::ui::detail {
 
 struct ToolkitState;
 
-int ButtonCode(Qt::MouseButton button);
+// Left, right and middle already carry the handlers' codes 1, 2 and 4; the
+// others pass with Qt's own.
+inline int ButtonCode(Qt::MouseButton button) {
+    return static_cast<int>(button);
+}
 int ShiftState(Qt::KeyboardModifiers modifiers);
 
 // A widget's back (QPalette::Window) or text (QPalette::WindowText) colour: a
