@@ -211,7 +211,7 @@ QWidget* FormWindow::BuildWidget(const ControlDef& def, ControlSlot& slot) {
     }
     case ControlKind::PictureBox: {
         auto* picture = new PictureWidget(client_, toolkit_, def);
-        connect(picture, &PictureWidget::clicked, this, click);
+        connect(picture, &QAbstractButton::clicked, this, click);
         widget = picture;
         break;
     }

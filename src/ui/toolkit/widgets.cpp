@@ -54,7 +54,9 @@ void LabelWidget::Report(bool down, const QMouseEvent& event) {
 }
 
 PictureWidget::PictureWidget(QWidget* parent, const ToolkitState& toolkit, const ControlDef& def)
-    : QWidget(parent), toolkit_(toolkit), def_(def) {}
+    : QAbstractButton(parent), toolkit_(toolkit), def_(def) {
+    setFocusPolicy(Qt::NoFocus);
+}
 
 void PictureWidget::paintEvent(QPaintEvent*) {
     if (toolkit_.picturePainter && def_.picture != Picture::None) {
@@ -68,16 +70,6 @@ QString PictureWidget::Description() const {
                              ? toolkit_.pictureDescriber(def_.picture)
                              : QString();
     return text.isEmpty() ? ToQString(def_.name) : text;
-}
-
-void PictureWidget::mousePressEvent(QMouseEvent* event) {
-    event->accept();
-}
-
-void PictureWidget::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(PointerPixel(event->position()))) {
-        emit clicked();
-    }
 }
 
 } // namespace tessaline::ui::detail

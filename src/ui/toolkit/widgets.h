@@ -3,6 +3,7 @@
 
 #include "ui/toolkit/definition.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPalette>
@@ -49,8 +50,8 @@ class LabelWidget final : public QLabel {
     void Report(bool down, const QMouseEvent& event);
 };
 
-// A box that shows one of the program's pictures and takes clicks.
-class PictureWidget final : public QWidget {
+// A box that shows one of the program's pictures and takes left clicks.
+class PictureWidget final : public QAbstractButton {
     Q_OBJECT
 
   public:
@@ -59,13 +60,8 @@ class PictureWidget final : public QWidget {
     // What the picture shows, in words; the control's name if no one said.
     QString Description() const;
 
-  signals:
-    void clicked();
-
   protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
     const ToolkitState& toolkit_;
