@@ -29,27 +29,34 @@ template <class Step> QRect MovedClear(QRect frame, const std::vector<QRect>& ot
     return frame;
 }
 
-// Frames appear within a few event-loop turns of the window being mapped.
-constexpr int FrameChecks = 50;
-constexpr int FrameCheckMilliseconds = 20;
+// Frames appear within a few event-loop turns of the window being mapped, and
+// a window manager may place a window once more just after framing it: once
+// framed, the window is looked at a few more times.
+constexpr int Checks = 50;
+constexpr int ChecksOnceFramed = 5;
+constexpr int CheckMilliseconds = 20;
 
-void CheckFrame(QPointer<QWidget> window, std::function<std::vector<QRect>()> others, int left) {
+void CheckFrame(QPointer<QWidget> window, std::function<std::vector<QRect>()> others, int left,
+                int leftOnceFramed) {
     if (window.isNull() || !window->isVisible() || window->windowHandle() == nullptr) {
         return;
     }
-    if (window->windowHandle()->frameMargins().isNull() && left > 0) {
-        QTimer::singleShot(FrameCheckMilliseconds, window.data(),
-                           [window, others = std::move(others), left]() mutable {
-                               CheckFrame(window, std::move(others), left - 1);
-                           });
-        return;
+    const QWindow& handle = *window->windowHandle();
+    if ((handle.isExposed() && !handle.frameMargins().isNull()) || left == 0) {
+        const QRect frame = window->frameGeometry();
+        const QScreen* screen = window->screen();
+        const QRect cleared =
+            ClearOf(frame, others(), screen != nullptr ? screen->availableGeometry() : QRect());
+        if (cleared != frame) {
+            window->setGeometry(window->geometry().translated(cleared.topLeft() - frame.topLeft()));
+        }
+        --leftOnceFramed;
     }
-    const QRect frame = window->frameGeometry();
-    const QScreen* screen = window->screen();
-    const QRect cleared =
-        ClearOf(frame, others(), screen != nullptr ? screen->availableGeometry() : QRect());
-    if (cleared != frame) {
-        window->setGeometry(window->geometry().translated(cleared.topLeft() - frame.topLeft()));
+    if (left > 0 && leftOnceFramed > 0) {
+        QTimer::singleShot(CheckMilliseconds, window.data(),
+                           [window, others = std::move(others), left, leftOnceFramed]() mutable {
+                               CheckFrame(window, std::move(others), left - 1, leftOnceFramed);
+                           });
     }
 }
 
@@ -76,7 +83,7 @@ void KeepClearOnceFramed(QWidget& window, std::function<std::vector<QRect>()> ot
     if (QGuiApplication::platformName() != QLatin1String("xcb")) {
         return;
     }
-    CheckFrame(QPointer<QWidget>(&window), std::move(others), FrameChecks);
+    CheckFrame(QPointer<QWidget>(&window), std::move(others), Checks, ChecksOnceFramed);
 }
 
 } // namespace tessaline::ui::detail
