@@ -111,6 +111,7 @@ class Session:
         self.env = {"PATH": os.environ["PATH"], "LANG": "C.UTF-8", "HOME": self.runtime,
                     "XDG_RUNTIME_DIR": self.runtime,
                     "XDG_CONFIG_HOME": os.path.join(self.runtime, "config")}
+        os.makedirs(self.env["XDG_CONFIG_HOME"])
         self.processes = []
         self.x = None  # the Xlib connection to Xvfb, when there is one
 
@@ -222,12 +223,14 @@ class XInput:
         time.sleep(0.3)
 
     def keys(self, *items):
+        command = ["xdotool"]
         for item in items:
-            if item.startswith("text:"):
-                run("xdotool", "type", "--delay", "40", item[5:], env=self.s.env)
+            if item.startswith("text:"):  # digits, each its own key
+                command += ["key", "--delay", "30", *item[5:]]
             else:
-                run("xdotool", "key", item, env=self.s.env)
-            time.sleep(0.15)
+                command += ["key", item]
+            command += ["sleep", "0.1"]
+        run(*command, env=self.s.env)
         time.sleep(0.3)
 
     def shot(self, name):
@@ -537,14 +540,19 @@ class Game:
     def quit(self):
         self.s.end(self.process)
 
-    def options(self, shares):
+    def options(self, shares, shot):
         """Options › Options..., the six shares typed in, OK."""
         self.io.keys("alt+o", "o")
-        require("Options opens from its menu", self.wait_for("Options") is not None)
+        options = self.wait_for("Options")
+        require("Options opens from its menu", options is not None)
+        if options.x is not None:
+            # Into the Yellow box (1920, 240 twips), wherever the focus was left.
+            self.io.click(options.x + 140, options.y + 25)
         typed = []
         for share in shares:
             typed += ["ctrl+a", f"text:{share}", "Tab"]
         self.io.keys(*typed)
+        self.io.shot(shot)
         self.io.keys("Return")
         require("Options takes the shares and closes", self.wait_for("Options", False) is None)
 
@@ -582,13 +590,13 @@ def play(session, io, windows, beeps):
           f"{main.width} x {main.height}")
     io.shot("01-main-window")
 
-    game.options([100, 0, 0, 0, 0, 0])
+    game.options([100, 0, 0, 0, 0, 0], "02-options")
     board, clock = game.new_game()
     check("the board's client is 241 x 241", (board.width, board.height) == BOARD_SIZE,
           f"{board.width} x {board.height}")
     check("the clock's client is 109 x 42", (clock.width, clock.height) == TIME_SIZE,
           f"{clock.width} x {clock.height}")
-    board, shot = game.locate(board, "02-new-game")
+    board, shot = game.locate(board, "03-new-game")
     hidden, _ = square_fill(shot, board, 2, 2)
     check("the squares start hidden", not near(hidden, SCREEN["Yellow"]), f"{hidden}")
 
@@ -609,7 +617,7 @@ def play(session, io, windows, beeps):
         for index, colour in enumerate(COLOURS):
             game.click_guess(main, index)
             game.click_square(board, 2 * index + 1, 1, "right")
-        shot = io.shot("03-marks")
+        shot = io.shot("04-marks")
         for index, colour in enumerate(COLOURS):
             spot, _ = square_fill(shot, board, 2 * index + 1, 1)
             check(f"the {colour} Guess button takes its click; a right click marks {colour}",
@@ -617,18 +625,18 @@ def play(session, io, windows, beeps):
         game.click_guess(main, 0)
     else:
         game.click_square(board, 1, 1, "right")
-        shot = io.shot("03-marks")
+        shot = io.shot("04-marks")
         spot, _ = square_fill(shot, board, 1, 1)
         check("a right click marks the square Yellow", near(spot, SCREEN["Yellow"]), f"{spot}")
 
     game.click_square(board, 10, 10)
     won = game.wait_for("You Win!")
-    shot = io.shot("04-won")
+    shot = io.shot("05-won")
     check("a left click with the right colour wins: \"You Win!\" appears", won is not None)
     # Its OK, the default button, closes it and shows the whole board again.
     io.keys("Return")
     check("Return closes the win window", game.wait_for("You Win!", False) is None)
-    shot = io.shot("05-board-won")
+    shot = io.shot("06-board-won")
     wrong = [(c, r) for c in range(15) for r in range(15)
              if not near(square_fill(shot, board, c, r)[0], SCREEN["Yellow"])]
     check("the won board shows every square Yellow", not wrong, f"{len(wrong)} are not")
@@ -639,19 +647,23 @@ def play(session, io, windows, beeps):
     # guess Yellow, so the first left click is wrong and beeps.
     game = Game(session, io, windows)
     require("the main window maps again", game.wait_for("Tessaline", seconds=15) is not None)
-    game.options([0, 100, 0, 0, 0, 0])
+    game.options([0, 100, 0, 0, 0, 0], "07-options")
     board, _ = game.new_game()
-    board, _ = game.locate(board, "06-second-game")
+    board, _ = game.locate(board, "08-second-game")
     before = beeps.count
+    log = os.path.join(session.out, "game.log")
+    said = os.path.getsize(log)
     game.click_square(board, 7, 7)
     heard = beeps.grew(before)
-    io.shot("07-wrong-guess")
+    io.shot("09-wrong-guess")
     if session.env.get("WAYLAND_DISPLAY"):
         check("a wrong guess beeps: a sound stream starts on the sound server", heard,
               "" if heard else "no new sink input")
     else:
         check("a wrong guess beeps: an X bell rings", heard, "" if heard else "no XkbBellNotify")
-    check("the game is still running after the beep", game.process.poll() is None)
+    check("the game is still running after the beep, and printed nothing",
+          game.process.poll() is None and os.path.getsize(log) == said,
+          f"{os.path.getsize(log) - said} bytes printed")
     game.quit()
 
 
@@ -715,7 +727,8 @@ def palettes(session, io, windows, beeps):
         check(f"the {palette} palette is {'dark' if palette != 'light' else 'light'}",
               dark == (palette != "light"), f"window background {back}")
         for index, colour in enumerate(COLOURS):
-            game.options([100 if i == index else 0 for i in range(6)])
+            game.options([100 if i == index else 0 for i in range(6)],
+                         f"{palette}-{index + 1}-{colour}-options")
             board, _ = game.new_game()
             main = game.windows()["Tessaline"]
             game.click_guess(main, index)
@@ -750,8 +763,8 @@ def palettes(session, io, windows, beeps):
                       number >= light_number - 0.01, f"{number:.2f} vs {light_number:.2f}")
                 check(f"{palette}: the \"?\" on {colour} reads at least as under light",
                       mark >= light_mark - 0.01, f"{mark:.2f} vs {light_mark:.2f}")
-            check(f"{palette}: the lines between {colour} squares keep 3 : 1", line >= 3,
-                  f"{line:.2f}")
+                check(f"{palette}: the lines between {colour} squares keep 3 : 1", line >= 3,
+                      f"{line:.2f}")
 
 
 def main():
