@@ -157,9 +157,11 @@ class Session:
 
     # Servers every desktop may need.
 
-    def xvfb(self):
+    def xvfb(self, strip=0):
+        """An X server; a nested compositor's window leaves a strip below it free."""
         read, write = os.pipe()
-        self.spawn(["Xvfb", "-displayfd", str(write), "-screen", "0", f"{WIDTH}x{HEIGHT}x24",
+        self.spawn(["Xvfb", "-displayfd", str(write), "-screen", "0",
+                    f"{WIDTH}x{HEIGHT + strip}x24",
                     "-nolisten", "tcp"], "xvfb.log", pass_fds=(write,))
         os.close(write)
         number = b""
@@ -214,8 +216,9 @@ class Session:
 
 
 class XInput:
-    def __init__(self, session):
+    def __init__(self, session, park=(WIDTH - 1, HEIGHT - 1)):
         self.s = session
+        self.park = park  # where the pointer waits while a screenshot is taken
 
     def click(self, x, y, button="left"):
         run("xdotool", "mousemove", "--sync", str(round(x)), str(round(y)), "sleep", "0.1",
@@ -235,7 +238,7 @@ class XInput:
 
     def shot(self, name):
         # The pointer out of the way: a nested compositor draws it into its output.
-        run("xdotool", "mousemove", str(WIDTH - 1), str(HEIGHT - 1), env=self.s.env)
+        run("xdotool", "mousemove", *map(str, self.park), env=self.s.env)
         time.sleep(0.2)
         root = self.s.x.screen().root
         raw = root.get_image(0, 0, WIDTH, HEIGHT, X.ZPixmap, 0xFFFFFFFF).data
@@ -403,17 +406,23 @@ def sway(session):
     return SwayInput(session), sway_windows, beeps
 
 
+STRIP = 32
+
+
 def nested_wayland(*compositor, env=None):
     """A Wayland compositor in a window on Xvfb, which xdotool drives. Its
     output covers the X screen at 0, 0, so X coordinates are its coordinates."""
     def start(session):
-        session.xvfb()
+        session.xvfb(strip=STRIP)
         session.dbus()
         session.atspi()
         beeps = session.sound()
-        args = [a.replace("DISPLAY", session.env["DISPLAY"]) for a in compositor]
+        args = [a.replace("DISPLAY", session.env["DISPLAY"]).replace("RUNTIME", session.runtime)
+                for a in compositor]
         if os.path.basename(args[0]) == "kwin_wayland":
             args[0] = os.path.join(tools, "kwin_wayland")  # the copy without the capability
+        with open(os.path.join(session.runtime, "weston.ini"), "w") as f:
+            f.write("[shell]\npanel-position=none\n")  # no launcher to hit by mistake
         session.spawn(args, "compositor.log", env=dict(session.env, **(env or {})))
         session.wait_socket("wayland-1", "the compositor starts")
         time.sleep(2)  # its output window is mapped and drawn
@@ -422,7 +431,9 @@ def nested_wayland(*compositor, env=None):
         if windows:  # the keyboard goes to the compositor's window
             windows[-1].set_input_focus(X.RevertToParent, X.CurrentTime)
             session.x.sync()
-        return XInput(session), atspi_windows, beeps
+        # The pointer parks in the strip below the compositor's window and enters
+        # it for each click: weston follows the X pointer only from an entry.
+        return XInput(session, park=(WIDTH // 2, HEIGHT + STRIP // 2)), atspi_windows, beeps
     return start
 
 
@@ -433,7 +444,8 @@ DESKTOPS = {
     "kwin-x11": x11_desktop("kwin_x11", "--replace"),
     "sway": sway,
     "weston": nested_wayland("weston", "--backend=x11-backend.so", f"--width={WIDTH}",
-                             f"--height={HEIGHT}", "--use-pixman", "--socket=wayland-1"),
+                             f"--height={HEIGHT}", "--use-pixman", "--socket=wayland-1",
+                             "--config=RUNTIME/weston.ini"),
     "mutter-wayland": nested_wayland("mutter", "--nested", "--wayland", "--no-x11",
                                      "--wayland-display", "wayland-1",
                                      env={"MUTTER_DEBUG_DUMMY_MODE_SPECS": f"{WIDTH}x{HEIGHT}"}),
