@@ -237,8 +237,10 @@ class XInput:
         time.sleep(0.3)
 
     def shot(self, name):
-        # The pointer out of the way: a nested compositor draws it into its output.
-        run("xdotool", "mousemove", *map(str, self.park), env=self.s.env)
+        # The pointer out of the way: a nested compositor draws it into its
+        # output, and weston leaves it drawn where it left.
+        run("xdotool", "mousemove", str(WIDTH - 1), str(HEIGHT - 1), "sleep", "0.05",
+            "mousemove", *map(str, self.park), env=self.s.env)
         time.sleep(0.2)
         root = self.s.x.screen().root
         raw = root.get_image(0, 0, WIDTH, HEIGHT, X.ZPixmap, 0xFFFFFFFF).data
