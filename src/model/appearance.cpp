@@ -30,7 +30,7 @@ std::optional<ScreenColour> SquareBackColour(const Cell& cell) {
     if (cell.State == StateVisible) {
         return ScreenColourOf(cell.Colour);
     }
-    if (cell.State >= CodeYellow && cell.State <= CodePurple) {
+    if (IsColour(cell.State)) {
         return ScreenColourOf(cell.State);
     }
     return std::nullopt;

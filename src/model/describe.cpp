@@ -7,7 +7,7 @@ namespace tessaline {
 std::string_view ColourName(Int16 code) {
     static constexpr std::array<std::string_view, ColourCount + 1> Names{
         "", "Yellow", "Orange", "Red", "Green", "Blue", "Purple"};
-    return code >= CodeYellow && code <= CodePurple ? Names[static_cast<std::size_t>(code)] : "";
+    return IsColour(code) ? Names[static_cast<std::size_t>(code)] : "";
 }
 
 namespace {
@@ -18,7 +18,7 @@ std::string Shown(const Cell& cell, std::string_view caption) {
     if (cell.State == StateDealtBlock) {
         return "block";
     }
-    if (cell.State >= CodeYellow && cell.State <= CodePurple) {
+    if (IsColour(cell.State)) {
         return "marked " + std::string(ColourName(cell.State));
     }
     if (cell.State != StateVisible) {
@@ -27,9 +27,8 @@ std::string Shown(const Cell& cell, std::string_view caption) {
     if (cell.Colour == CodeBlock) {
         return "block"; // a block's caption is left over from before and means nothing
     }
-    std::string shown = cell.Colour >= CodeYellow && cell.Colour <= CodePurple
-                            ? std::string(ColourName(cell.Colour))
-                            : std::string("no colour");
+    std::string shown =
+        IsColour(cell.Colour) ? std::string(ColourName(cell.Colour)) : std::string("no colour");
     if (!caption.empty()) {
         shown += ", ";
         shown += caption;

@@ -3,6 +3,8 @@
 // the remaining counts, the game-over flag, the guessed colour, the seconds, the
 // press position and the about window's picture flag. Nothing here knows a window.
 
+#include "model/colours.h"
+
 #include <array>
 #include <cstdint>
 
@@ -21,29 +23,25 @@ inline constexpr Int16 CodeBlue = 5;
 inline constexpr Int16 CodePurple = 6;
 inline constexpr Int16 CodeNoColour = 10;
 
+// Whether a code is one of the six colours: not a block, nor no colour.
+constexpr bool IsColour(int code) {
+    return code >= CodeYellow && code <= CodePurple;
+}
+
 // State codes. 1 to 6 are marks; -1 is a block as dealt. Only StateVisible is visible.
 inline constexpr Int16 StateHidden = 100;
 inline constexpr Int16 StateVisible = 200;
 inline constexpr Int16 StateDealtBlock = -1;
 
-// Screen colours as 0x00BBGGRR. ScreenButtonFace is a marker for the system's
-// current button-face colour, resolved by the user interface when it paints.
-using ScreenColour = std::uint32_t;
-inline constexpr ScreenColour ScreenWhite = 0xFFFFFF;
-inline constexpr ScreenColour ScreenButtonFace = 0x8000000F;
-inline constexpr ScreenColour ScreenBlack = 0x000000;
-inline constexpr ScreenColour ScreenYellow = 0x00FFFF;
-inline constexpr ScreenColour ScreenOrange = 0x0080FF;
-inline constexpr ScreenColour ScreenRed = 0x0000FF;
-inline constexpr ScreenColour ScreenGreen = 0x00FF00;
-inline constexpr ScreenColour ScreenBlue = 0xFF0000;
-inline constexpr ScreenColour ScreenPurple = 0xC000C0;
+// The grid is always 30 x 30; only BoardWidth x BoardHeight of it is in play.
+inline constexpr int GridSize = 30;
+inline constexpr int SquareCount = GridSize * GridSize;
 
 // Limits of the settings.
 inline constexpr Int16 MinWidth = 3;
-inline constexpr Int16 MaxWidth = 30;
+inline constexpr Int16 MaxWidth = GridSize;
 inline constexpr Int16 MinHeight = 1;
-inline constexpr Int16 MaxHeight = 30;
+inline constexpr Int16 MaxHeight = GridSize;
 inline constexpr Int16 ColourCount = 6;
 
 // The settings in force at start-up and whenever the Options dialog is created
@@ -52,10 +50,6 @@ inline constexpr Int16 ColourCount = 6;
 inline constexpr Int16 DefaultWidth = 15;
 inline constexpr Int16 DefaultHeight = 15;
 inline constexpr std::array<double, ColourCount + 1> DefaultPercent{0, 80, 0, 10, 0, 10, 0};
-
-// The grid is always 30 x 30; only BoardWidth x BoardHeight of it is in play.
-inline constexpr int GridSize = 30;
-inline constexpr int SquareCount = GridSize * GridSize;
 
 // Flags shown or compared as numbers use -1 for true and 0 for false.
 inline constexpr Int16 True = -1;

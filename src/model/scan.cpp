@@ -11,7 +11,7 @@ Int16 ScannedAt(const Game& game, const ScanSet& scanned, int column, int row) {
         return 0;
     }
     const Int16 colour = game.At(column, row).Colour;
-    return colour >= CodeYellow && colour <= CodePurple && scanned[colour] ? 1 : 0;
+    return IsColour(colour) && scanned[colour] ? 1 : 0;
 }
 
 std::optional<std::string> CaptionSquare(const Game& game, const ScanSet& scanned, int column,
@@ -26,11 +26,10 @@ std::optional<std::string> CaptionSquare(const Game& game, const ScanSet& scanne
     if (cell.Colour == CodeBlock) {
         return std::nullopt;
     }
-    const int count =
-        ScannedAt(game, scanned, column - 1, row + 1) + ScannedAt(game, scanned, column - 1, row) +
-        ScannedAt(game, scanned, column - 1, row - 1) + ScannedAt(game, scanned, column, row - 1) +
-        ScannedAt(game, scanned, column, row + 1) + ScannedAt(game, scanned, column + 1, row - 1) +
-        ScannedAt(game, scanned, column + 1, row) + ScannedAt(game, scanned, column + 1, row + 1);
+    int count = 0;
+    for (const auto& [dc, dr] : NeighbourOffsets) {
+        count += ScannedAt(game, scanned, column + dc, row + dr);
+    }
     return std::to_string(count);
 }
 

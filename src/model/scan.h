@@ -8,12 +8,27 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace tessaline {
 
 // Indexed by colour code: whether that colour's Colors Scanned box is ticked.
 // Index 0 is unused.
 using ScanSet = std::array<bool, ColourCount + 1>;
+
+// The eight squares around a square, as (column, row) offsets: left, then
+// round the square counter-clockwise on screen. The order decides which
+// squares a spread repaints first.
+inline constexpr std::array<std::pair<int, int>, 8> NeighbourOffsets{{
+    {-1, 0},
+    {-1, +1},
+    {0, +1},
+    {+1, +1},
+    {+1, 0},
+    {+1, -1},
+    {0, -1},
+    {-1, -1},
+}};
 
 // Whether (column, row) lies on the board in play; any integers may be asked.
 bool InBoard(const Game& game, int column, int row);

@@ -61,8 +61,8 @@ void Square_MouseUp(Game& game, Frontend& frontend, Int16 Index, Int16 Button, I
     if (Index < 0 || Index >= SquareCount) {
         return;
     }
-    const int row = Index / GridSize;
-    const int column = Index - row * GridSize;
+    const int column = ColumnOf(Index);
+    const int row = RowOf(Index);
     if (Button == ButtonRight) {
         RightRelease(game, frontend, column, row);
     } else if (Button == ButtonLeft) {

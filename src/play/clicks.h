@@ -13,7 +13,7 @@ namespace tessaline {
 inline constexpr Int16 ButtonLeft = 1;
 inline constexpr Int16 ButtonRight = 2;
 
-// Index is the label index, column + row * 30. Shift is never read.
+// Index is the square's index, Square(column, row). Shift is never read.
 void Square_MouseDown(Game& game, Frontend& frontend, Int16 Index, Int16 Button, Int16 Shift,
                       float X, float Y);
 void Square_MouseUp(Game& game, Frontend& frontend, Int16 Index, Int16 Button, Int16 Shift, float X,

@@ -4,25 +4,9 @@
 #include "play/clicks.h"
 #include "play/endgame.h"
 
-#include <array>
-#include <utility>
-
 namespace tessaline {
 
 namespace {
-
-// Left, then round the square counter-clockwise on screen: this order decides
-// which squares a spread repaints first.
-constexpr std::array<std::pair<int, int>, 8> NeighbourOffsets{{
-    {-1, 0},
-    {-1, +1},
-    {0, +1},
-    {+1, +1},
-    {+1, 0},
-    {+1, -1},
-    {0, -1},
-    {-1, -1},
-}};
 
 bool HiddenNeighbour(const Game& game, int column, int row) {
     return InBoard(game, column, row) && IsHidden(game.At(column, row));

@@ -33,7 +33,8 @@ set(fields
     "Depends => (^|, )libqt6core6 \\(>= 6"
     "Depends => (^|, )qt6-qpa-plugins(,|$)"
     "Depends => (^|, )libc6 \\(>= "
-    "Recommends => ^qt6-wayland$")
+    "Depends => (^|, )libcanberra0 \\(>= "
+    "Recommends => ^qt6-wayland, sound-theme-freedesktop, libcanberra-pulse$")
 foreach(row IN LISTS fields)
     string(FIND "${row}" " => " split)
     string(SUBSTRING "${row}" 0 ${split} field)

@@ -33,7 +33,7 @@ Cell ReadCell(char c) {
 
 // Written by the first character that reads back as the same cell.
 std::string WriteCell(const Cell& cell) {
-    const bool marked = cell.State >= CodeYellow && cell.State <= CodePurple;
+    const bool marked = IsColour(cell.State);
     for (const char base : std::string_view("YORGBPyorgbp#*.:")) {
         const Cell plain = ReadCell(base);
         if (plain.Colour != cell.Colour) {
@@ -108,8 +108,7 @@ Game BoardFromRows(std::string_view rows) {
     for (int column = 0; column < width; ++column) {
         for (int row = 0; row < height; ++row) {
             const Cell& cell = game.At(column, row);
-            if (cell.State != StateVisible && cell.Colour >= CodeYellow &&
-                cell.Colour <= CodePurple) {
+            if (cell.State != StateVisible && IsColour(cell.Colour)) {
                 ++game.Remaining[cell.Colour];
             }
         }

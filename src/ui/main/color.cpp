@@ -147,13 +147,13 @@ FormHandlers ColorHandlers(App& app) {
     handlers.click = {
         {"rbtGuess",
          [&app, busy = std::make_shared<bool>(false)](int index) {
-             if (index >= CodeYellow && index <= CodePurple) {
+             if (IsColour(index)) {
                  GuessClick(app, static_cast<Int16>(index), *busy);
              }
          }},
         {"cbxScan",
          [&app](int index) {
-             if (index >= CodeYellow && index <= CodePurple) {
+             if (IsColour(index)) {
                  ScanClick(app);
              }
          }},

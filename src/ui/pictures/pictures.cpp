@@ -1,5 +1,7 @@
 #include "ui/pictures/pictures.h"
 
+#include "model/colours.h"
+
 #include <QPixmap>
 #include <QPolygonF>
 #include <QTransform>
@@ -12,12 +14,18 @@ namespace tessaline::ui {
 
 namespace {
 
-const QColor Yellow{0xFF, 0xFF, 0x00};
-const QColor Orange{0xFF, 0x80, 0x00};
-const QColor Red{0xFF, 0x00, 0x00};
-const QColor Green{0x00, 0xFF, 0x00};
-const QColor Blue{0x00, 0x00, 0xFF};
-const QColor Purple{0xC0, 0x00, 0xC0};
+// The game's own colours, as the board shows them.
+QColor Shown(ScreenColour colour) {
+    return {static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+            static_cast<int>((colour >> 16) & 0xFF)};
+}
+
+const QColor Yellow = Shown(ScreenYellow);
+const QColor Orange = Shown(ScreenOrange);
+const QColor Red = Shown(ScreenRed);
+const QColor Green = Shown(ScreenGreen);
+const QColor Blue = Shown(ScreenBlue);
+const QColor Purple = Shown(ScreenPurple);
 const QColor Grey{0x80, 0x80, 0x80};
 
 constexpr int Cells = ProgramIconCells; // both checkerboards are 8 by 8 cells

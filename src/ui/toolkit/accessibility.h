@@ -2,9 +2,7 @@
 // How the windows present themselves to assistive technology. The stock
 // widgets speak for themselves (a label, button or box by its caption); this
 // adds what they cannot:
-// - each cell of a painted label array is an object of its own: a cell
-//   with its name, place on the screen and visibility, which can be pressed
-//   (a left click) or asked for its menu (a right click), as the player would;
+// - each square of the board is an object of its own (see board_widget.h);
 // - a picture box is named by what its picture shows;
 // - a radio button is one, although it leaves its group to its window;
 // - a text box is named by the label beside it or just above it.
@@ -15,7 +13,6 @@ class QAccessibleEvent;
 
 namespace tessaline::ui::detail {
 
-class LabelGrid;
 struct ControlSlot;
 
 // Once per process, before the first window is asked for its interface.
@@ -25,11 +22,9 @@ void InstallAccessibility();
 // SetAccessibilityListener (toolkit_qt.h).
 bool Listening();
 
-// Tell whoever listens that a painted cell's name, or its visibility or
-// enabled state, has changed. Callers test Listening() first, so that nothing
-// is built while no one listens.
-void AnnounceNameChange(LabelGrid& grid, int cell);
-void AnnounceStateChange(LabelGrid& grid, int cell);
+// Tell whoever listens of a change. Callers test Listening() first, so that
+// nothing is built while no one listens.
+void Announce(QAccessibleEvent& event);
 
 // Names each text box of a window after the label that stands on its row just
 // left of it or right above it; a text box without one keeps its control name.

@@ -3,6 +3,8 @@
 // control on it, all in twips (15 to a logical pixel). The toolkit builds a
 // live window from one of these; nothing here knows a widget.
 
+#include "model/colours.h"
+
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -23,7 +25,7 @@ enum class TextAlign { Left, Centre };
 using Colour = std::uint32_t;
 inline constexpr Colour SystemWindowBackground = 0x80000005;
 inline constexpr Colour SystemWindowText = 0x80000008;
-inline constexpr Colour SystemButtonFace = 0x8000000F;
+inline constexpr Colour SystemButtonFace = ScreenButtonFace;
 inline constexpr Colour SystemButtonText = 0x80000012;
 
 struct FontDef {
@@ -56,6 +58,24 @@ struct ControlDef {
     std::optional<Colour> foreColour;
 };
 
+// A control array of square labels set out as a grid and painted by one
+// widget: item i lies at column i % columns, row i / columns. A square is
+// `side` wide and the next one starts `spacing` further on, so that
+// neighbours overlap and share their border lines; a higher index lies on
+// top. Every square is a bordered label with its caption centred.
+struct BoardDef {
+    std::string_view name; // of the control array
+    int columns = 0;
+    int rows = 0;
+    int left = 0; // twips: the first square's corner in the client area
+    int top = 0;
+    int spacing = 0; // twips from one square's corner to the next one's
+    int side = 0;    // twips
+    FontDef font{};
+    Colour back = SystemWindowBackground; // until the program sets a square's own
+    Colour fore = SystemWindowText;       // captions and border lines
+};
+
 struct MenuDef {
     std::string_view name;
     std::string_view caption;   // "&" marks the access letter
@@ -79,6 +99,7 @@ struct FormDef {
     bool programIcon = false; // false: the toolkit's default window icon
     std::vector<ControlDef> controls;
     std::vector<MenuDef> menus;
+    std::optional<BoardDef> board; // empty: no board
 };
 
 } // namespace tessaline::ui

@@ -1,7 +1,8 @@
 #include "ui/toolkit/form_window.h"
 
 #include "ui/toolkit/accessibility.h"
-#include "ui/toolkit/label_grid.h"
+#include "ui/toolkit/board_widget.h"
+#include "ui/toolkit/placement.h"
 #include "ui/toolkit/toolkit_qt.h"
 #include "ui/toolkit/units.h"
 #include "ui/toolkit/widgets.h"
@@ -17,14 +18,10 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <map>
 
 namespace tessaline::ui::detail {
 
 namespace {
-
-// A label array at least this long is painted by one widget (see label_grid.h).
-constexpr std::size_t PaintedArrayMinimum = 64;
 
 bool TakesFocus(ControlKind kind) {
     return kind == ControlKind::TextBox || kind == ControlKind::CommandButton ||
@@ -64,6 +61,9 @@ FormWindow::FormWindow(FormState& form)
         BuildMenus(def.menus);
     }
     BuildControls(def.controls);
+    if (def.board) {
+        BuildBoard(*def.board);
+    }
     SetTabOrder(def.controls);
     SetClientSize(QSize(TwipsToPixels(def.clientWidth), TwipsToPixels(def.clientHeight)));
     if (def.placement) {
@@ -74,6 +74,9 @@ FormWindow::FormWindow(FormState& form)
 FormWindow::~FormWindow() = default;
 
 ControlSlot* FormWindow::Find(std::string_view name, int index) {
+    if (board_ != nullptr && name == board_->Name()) {
+        return index >= 0 && index < board_->CellCount() ? &squares_[std::size_t(index)] : nullptr;
+    }
     const auto found = slotIndex_.find(std::pair{name, index});
     return found == slotIndex_.end() ? nullptr : &slots_[found->second];
 }
@@ -110,35 +113,29 @@ void FormWindow::AddMenuItems(QMenu* menu, const std::vector<MenuDef>& items) {
 }
 
 void FormWindow::BuildControls(const std::vector<ControlDef>& controls) {
-    // Long label arrays go to one painted grid each.
-    std::map<std::string_view, std::vector<const ControlDef*>> arrays;
-    for (const ControlDef& def : controls) {
-        if (def.kind == ControlKind::Label && def.index >= 0) {
-            arrays[def.name].push_back(&def);
-        }
-    }
-    std::map<std::string_view, LabelGrid*> grids;
     slots_.resize(controls.size());
     for (std::size_t i = 0; i < controls.size(); ++i) {
         const ControlDef& def = controls[i];
         ControlSlot& slot = slots_[i];
         slot.def = &def;
         slotIndex_.emplace(std::pair{std::string(def.name), def.index}, i);
-        const auto array = arrays.find(def.name);
-        if (def.kind == ControlKind::Label && def.index >= 0 &&
-            array->second.size() >= PaintedArrayMinimum) {
-            LabelGrid*& grid = grids[def.name];
-            if (grid == nullptr) {
-                grid = new LabelGrid(client_, *this, array->second);
-            }
-            slot.widget = grid;
-            slot.grid = grid;
-            slot.cell = grid->CellOf(def.index);
-            continue;
-        }
         slot.widget = BuildWidget(def, slot);
     }
     NameTextBoxes(slots_);
+}
+
+void FormWindow::BuildBoard(const BoardDef& def) {
+    board_ = new BoardWidget(client_, def);
+    squares_.resize(static_cast<std::size_t>(board_->CellCount()));
+    for (std::size_t i = 0; i < squares_.size(); ++i) {
+        squares_[i].widget = board_;
+        squares_[i].grid = board_;
+        squares_[i].cell = static_cast<int>(i);
+    }
+    connect(board_, &BoardWidget::Mouse, this,
+            [this](bool down, int index, int button, int shift, float x, float y) {
+                RaiseMouse(down, board_->Name(), index, button, shift, x, y);
+            });
 }
 
 QWidget* FormWindow::BuildWidget(const ControlDef& def, ControlSlot& slot) {
@@ -237,7 +234,7 @@ void FormWindow::SetTabOrder(const std::vector<ControlDef>& controls) {
     for (std::size_t i = 0; i < controls.size(); ++i) {
         if (TakesFocus(controls[i].kind) && slots_[i].widget != nullptr) {
             order.emplace_back(controls[i].tab, slots_[i].widget);
-        } else if (slots_[i].widget != nullptr && slots_[i].grid == nullptr) {
+        } else if (slots_[i].widget != nullptr) {
             // Labels and pictures have a place in the order but never the focus.
             slots_[i].widget->setFocusPolicy(Qt::NoFocus);
         }
@@ -344,6 +341,21 @@ void FormWindow::showEvent(QShowEvent* event) {
     if (focusWidget() == nullptr && firstFocus_ != nullptr) {
         firstFocus_->setFocus(Qt::OtherFocusReason);
     }
+    if (!framed_ && form_ != nullptr && form_->Def().placement) {
+        framed_ = true;
+        KeepClearOnceFramed(*this, [this] { return OtherPlacedFrames(); });
+    }
+}
+
+std::vector<QRect> FormWindow::OtherPlacedFrames() const {
+    std::vector<QRect> frames;
+    for (const auto& [name, form] : toolkit_.forms) {
+        const FormWindow* other = form->window;
+        if (other != nullptr && other != this && other->isVisible() && form->Def().placement) {
+            frames.push_back(other->frameGeometry());
+        }
+    }
+    return frames;
 }
 
 void FormWindow::Detach() {
@@ -378,12 +390,17 @@ void FormWindow::RaiseClick(const ControlDef& def) {
 
 void FormWindow::RaiseMouse(bool down, const ControlDef& def, int button, int shift, float x,
                             float y) {
+    RaiseMouse(down, def.name, def.index, button, shift, x, y);
+}
+
+void FormWindow::RaiseMouse(bool down, std::string_view name, int index, int button, int shift,
+                            float x, float y) {
     if (!Attached()) {
         return;
     }
     const auto& bindings = down ? form_->handlers.mouseDown : form_->handlers.mouseUp;
-    if (const auto* handler = Bound(bindings, def.name)) {
-        (*handler)(def.index, button, shift, x, y);
+    if (const auto* handler = Bound(bindings, name)) {
+        (*handler)(index, button, shift, x, y);
     }
 }
 

@@ -17,6 +17,8 @@ class QRadioButton;
 
 namespace tessaline::ui::detail {
 
+class BoardWidget;
+
 class FormWindow final : public QWidget {
   public:
     explicit FormWindow(FormState& form);
@@ -36,6 +38,8 @@ class FormWindow final : public QWidget {
     // Events from the controls, passed on to the form's handlers.
     void RaiseClick(const ControlDef& def);
     void RaiseMouse(bool down, const ControlDef& def, int button, int shift, float x, float y);
+    void RaiseMouse(bool down, std::string_view name, int index, int button, int shift, float x,
+                    float y);
     void RaiseMenu(std::string_view item);
     void RaiseTimer(std::string_view timer);
 
@@ -55,11 +59,14 @@ class FormWindow final : public QWidget {
     void BuildMenus(const std::vector<MenuDef>& menus);
     void AddMenuItems(QMenu* menu, const std::vector<MenuDef>& items);
     void BuildControls(const std::vector<ControlDef>& controls);
+    void BuildBoard(const BoardDef& def);
     QWidget* BuildWidget(const ControlDef& def, ControlSlot& slot);
     void SetTabOrder(const std::vector<ControlDef>& controls);
     void Place(const Placement& placement);
     int MenuHeight(int width) const;
     void LayOut();
+    // The frames of the program's other placed windows on show.
+    std::vector<QRect> OtherPlacedFrames() const;
 
     FormState* form_; // nullptr once detached
     ToolkitState& toolkit_;
@@ -69,9 +76,12 @@ class FormWindow final : public QWidget {
     std::vector<ControlSlot> slots_;
     ByNameIndex<std::size_t> slotIndex_;
     std::vector<QRadioButton*> radios_;
+    BoardWidget* board_ = nullptr;
+    std::vector<ControlSlot> squares_; // one per square of the board
     QPushButton* defaultButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
     QWidget* firstFocus_ = nullptr;
+    bool framed_ = false; // moved clear of the others once framed, on first show
 };
 
 } // namespace tessaline::ui::detail

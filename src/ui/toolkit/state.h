@@ -2,6 +2,7 @@
 // What the toolkit keeps about each window, whether or not it exists at the
 // moment. Private to the toolkit.
 
+#include "ui/toolkit/bell.h"
 #include "ui/toolkit/toolkit.h"
 
 #include <QIcon>
@@ -27,7 +28,7 @@ class QWidget;
 namespace tessaline::ui::detail {
 
 class FormWindow;
-class LabelGrid;
+class BoardWidget;
 
 using PicturePainter = std::function<void(QPainter&, Picture, const QRectF&)>;
 using PictureDescriber = std::function<QString(Picture)>;
@@ -63,8 +64,8 @@ class StoredDef {
 // One control of a live window.
 struct ControlSlot {
     const ControlDef* def = nullptr;
-    QWidget* widget = nullptr; // the control's widget, or the grid that paints it
-    LabelGrid* grid = nullptr; // set for an item of a painted label array
+    QWidget* widget = nullptr;   // the control's widget, or the board that paints it
+    BoardWidget* grid = nullptr; // set for a square of the board
     int cell = -1;
     QTimer* timer = nullptr;
     bool timerEnabled = false;
@@ -110,6 +111,7 @@ struct ToolkitState {
     std::map<std::string, std::unique_ptr<FormState>, std::less<>> forms;
     std::string mainForm;
     int beeps = 0;
+    std::unique_ptr<Bell> bell; // made at the first beep
     bool ended = false;
     PicturePainter picturePainter;
     PictureDescriber pictureDescriber;

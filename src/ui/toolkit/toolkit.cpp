@@ -37,6 +37,9 @@ StoredDef::StoredDef(const FormDef& def) : def_(def) {
         control.name = Keep(control.name);
         control.caption = Keep(control.caption);
     }
+    if (def_.board) {
+        def_.board->name = Keep(def_.board->name);
+    }
     KeepMenus(def_.menus);
 }
 
@@ -84,7 +87,9 @@ void CheckBindings(const FormDef& def, const FormHandlers& handlers) {
     const auto clickable = [&](std::string_view name) {
         return HasControl(def, name, {CommandButton, CheckBox, RadioButton, PictureBox});
     };
-    const auto label = [&](std::string_view name) { return HasControl(def, name, {Label}); };
+    const auto label = [&](std::string_view name) {
+        return HasControl(def, name, {Label}) || (def.board && def.board->name == name);
+    };
     CheckBound(def, handlers.click, "button, check box, radio button or picture box", clickable);
     CheckBound(def, handlers.mouseDown, "label", label);
     CheckBound(def, handlers.mouseUp, "label", label);
@@ -138,17 +143,25 @@ Control& FormState::Handle(std::string_view name, int index) {
     if (known != controls.end()) {
         return *known->second;
     }
+    std::optional<ControlKind> kind;
     for (const ControlDef& def : Def().controls) {
         if (def.name == name && def.index == index) {
-            auto control =
-                std::unique_ptr<Control>(new Control(*this, std::string(name), index, def.kind));
-            Control& result = *control;
-            controls.emplace(std::pair{std::string(name), index}, std::move(control));
-            return result;
+            kind = def.kind;
         }
     }
-    throw std::invalid_argument("window " + std::string(Def().name) + " has no control " +
-                                Describe(name, index));
+    // The board's squares are labels.
+    if (const auto& board = Def().board;
+        board && board->name == name && index >= 0 && index < board->columns * board->rows) {
+        kind = ControlKind::Label;
+    }
+    if (!kind) {
+        throw std::invalid_argument("window " + std::string(Def().name) + " has no control " +
+                                    Describe(name, index));
+    }
+    auto control = std::unique_ptr<Control>(new Control(*this, std::string(name), index, *kind));
+    Control& result = *control;
+    controls.emplace(std::pair{std::string(name), index}, std::move(control));
+    return result;
 }
 
 ToolkitState::ToolkitState() {
@@ -300,7 +313,10 @@ bool Toolkit::Exists(std::string_view name) const {
 
 void Toolkit::Beep() {
     ++state_->beeps;
-    QApplication::beep();
+    if (!state_->bell) {
+        state_->bell = std::make_unique<detail::Bell>();
+    }
+    state_->bell->Ring();
 }
 
 int Toolkit::BeepCount() const {

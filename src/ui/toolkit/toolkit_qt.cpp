@@ -1,7 +1,7 @@
 #include "ui/toolkit/toolkit_qt.h"
 
+#include "ui/toolkit/board_widget.h"
 #include "ui/toolkit/form_window.h"
-#include "ui/toolkit/label_grid.h"
 #include "ui/toolkit/state.h"
 
 #include <QAccessible>

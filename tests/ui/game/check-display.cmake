@@ -1,10 +1,12 @@
 # Starts the real program where no display can be opened and checks that it
 # ends with status 1 and one plain line naming the display, not an abort.
-#   cmake -DPROGRAM=<tessaline> -DWORK=<scratch directory> -P check-display.cmake
+#   cmake -DPROGRAM=<tessaline> -P check-display.cmake
+#
+# The runtime directory is a short one of its own under /tmp, not in the build
+# tree: a socket's path must fit in 108 bytes, and a checkout may lie deep.
 
-file(REMOVE_RECURSE "${WORK}")
-file(MAKE_DIRECTORY "${WORK}/runtime")
-file(CHMOD "${WORK}/runtime" DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+execute_process(COMMAND mktemp -d /tmp/tsl.XXXXXX OUTPUT_VARIABLE runtime
+    OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
 
 # An X display number with no server behind it.
 set(x 77)
@@ -31,7 +33,7 @@ foreach(row IN LISTS rows)
     execute_process(
         COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY
             --unset=QT_QPA_PLATFORM --unset=XDG_SESSION_TYPE
-            XDG_RUNTIME_DIR=${WORK}/runtime ${settings} "${PROGRAM}"
+            XDG_RUNTIME_DIR=${runtime} ${settings} "${PROGRAM}"
         RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
     string(REGEX MATCHALL "\n" lines "${err}")
     list(LENGTH lines count)
@@ -43,7 +45,7 @@ foreach(row IN LISTS rows)
     endif()
 endforeach()
 
-file(REMOVE_RECURSE "${WORK}")
+file(REMOVE_RECURSE "${runtime}")
 if(failures)
     message(FATAL_ERROR "${failures}")
 endif()

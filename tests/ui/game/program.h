@@ -2,6 +2,7 @@
 // A whole program per test case: its own toolkit, windows and values, and a
 // deterministic source of chance. Everything is driven through real windows.
 
+#include "board_text.h"
 #include "model/random.h"
 #include "play/clicks.h"
 #include "qt_test_support.h"
@@ -38,27 +39,6 @@ inline float DrawFor(const Game& game, Int16 code) {
         throw std::invalid_argument("no share to deal colour " + std::to_string(code));
     }
     return static_cast<float>((below + above) / 2 / 100);
-}
-
-inline Int16 CodeOfLetter(char letter) {
-    switch (letter) {
-    case 'Y':
-        return CodeYellow;
-    case 'O':
-        return CodeOrange;
-    case 'R':
-        return CodeRed;
-    case 'G':
-        return CodeGreen;
-    case 'B':
-        return CodeBlue;
-    case 'P':
-        return CodePurple;
-    case '#':
-        return CodeBlock;
-    default:
-        throw std::invalid_argument(std::string("no colour is written ") + letter);
-    }
 }
 
 // Counts the times a window appears on screen.
@@ -121,7 +101,11 @@ class Program {
         for (int column = 0; column < g.BoardWidth; ++column) {
             for (int row = 0; row < g.BoardHeight; ++row) {
                 QCOMPARE(lines[static_cast<std::size_t>(row)].size(), lines.front().size());
-                const Int16 code = CodeOfLetter(lines[static_cast<std::size_t>(row)][column]);
+                const char letter = lines[static_cast<std::size_t>(row)][column];
+                const Int16 code = tessaline::test::CodeOfLetter(letter);
+                if (code < 0) {
+                    throw std::invalid_argument(std::string("no colour is written ") + letter);
+                }
                 if ((code == CodeBlock) != (g.At(column, row).Colour == CodeBlock)) {
                     ToggleBlock(g, app.frontend, column, row);
                 }

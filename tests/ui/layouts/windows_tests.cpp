@@ -33,7 +33,7 @@ const auto BySystem = std::nullopt;
 const WindowRow Windows[] = {
     // name              layout                caption                   width height placement                border  min    max    icon   controls
     {"Color",           ColorLayout,          "Tessaline",              7530, 1275, Placement{2055, 675},  Sizable, true,  false, true,  21},
-    {"Board",           BoardLayout,          "Board",                  3615, 3615, Placement{2850, 2430}, Fixed,   false, false, true,  900},
+    {"Board",           BoardLayout,          "Board",                  3615, 3615, Placement{2850, 2430}, Fixed,   false, false, true,  0},
     {"Options",         OptionsLayout,        "Options",                4005, 2550, Placement{6645, 2430}, Fixed,   false, false, true,  18},
     {"CustomizeBoard",  CustomizeBoardLayout, "Customize Board",        2610, 1080, Placement{90, 2835},   Fixed,   false, false, true,  3},
     {"ErrorAZ",         ErrorAZLayout,        "Error AZ",               2625, 1380, BySystem,              Fixed,   false, false, true,  2},

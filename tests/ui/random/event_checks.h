@@ -11,7 +11,7 @@
 namespace tessaline::ui::random {
 
 // The system's button face, as the squares' back colour reports it.
-inline constexpr Colour ButtonFace = 0x8000000F;
+inline constexpr Colour ButtonFace = SystemButtonFace;
 
 std::size_t WindowSlot(std::string_view window);
 bool InPlay(const Game& game, int column, int row);

@@ -190,9 +190,7 @@ void CheckRedraw(Session& session, const Observation& before, const Observation&
         for (int column = 0; column < after.game.BoardWidth; ++column) {
             const auto i = static_cast<std::size_t>(Square(column, row));
             const std::string wasCaption = before.board ? before.board->captions[i] : "";
-            const Colour wasBack = before.board
-                                       ? before.board->backs[i]
-                                       : layout.controls[i].backColour.value_or(ButtonFace);
+            const Colour wasBack = before.board ? before.board->backs[i] : layout.board->back;
             const std::string caption =
                 ExpectedCaption(after.game, ticked, column, row).value_or(wasCaption);
             const Colour back = ExpectedBack(after.game.At(column, row)).value_or(wasBack);

@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QPalette>
 
+#include <stdexcept>
+
 namespace tessaline::ui::test {
 namespace {
 
@@ -65,6 +67,16 @@ class BoardTests : public QObject {
         Form& board = toolkit.Touch("Board");
         QCOMPARE(ClientWidget(board)->size(), QSize(241, 241));
         QCOMPARE(SquareRect(board, 14 + 14 * 30).bottomRight(), QPoint(240, 240));
+    }
+
+    void only_the_grid_s_squares_exist() {
+        Toolkit toolkit;
+        toolkit.Define(BoardLayout());
+        Form& board = toolkit["Board"];
+        QCOMPARE(board("Square", 899).Index(), 899);
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, board("Square", 900));
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, board("Square", -1));
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, board("square", 0));
     }
 
     void mouse_reaches_the_square_under_it_data() {

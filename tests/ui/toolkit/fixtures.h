@@ -26,14 +26,7 @@ class Recorder {
             const std::string name(control.name);
             switch (control.kind) {
             case ControlKind::Label:
-                handlers.mouseDown[name] = [this, form, name](int index, int button, int shift,
-                                                              float x, float y) {
-                    events_.push_back(form + " down " + Mouse(name, index, button, shift, x, y));
-                };
-                handlers.mouseUp[name] = [this, form, name](int index, int button, int shift,
-                                                            float x, float y) {
-                    events_.push_back(form + " up " + Mouse(name, index, button, shift, x, y));
-                };
+                BindMouse(handlers, form, name);
                 break;
             case ControlKind::Timer:
                 handlers.timer[name] = [this, form, name] {
@@ -47,6 +40,9 @@ class Recorder {
                     events_.push_back(form + " click " + Name(name, index));
                 };
             }
+        }
+        if (def.board) {
+            BindMouse(handlers, form, std::string(def.board->name));
         }
         BindMenus(handlers, form, def.menus);
         return handlers;
@@ -67,6 +63,16 @@ class Recorder {
     void Clear() { events_.clear(); }
 
   private:
+    void BindMouse(FormHandlers& handlers, const std::string& form, const std::string& name) {
+        handlers.mouseDown[name] = [this, form, name](int index, int button, int shift, float x,
+                                                      float y) {
+            events_.push_back(form + " down " + Mouse(name, index, button, shift, x, y));
+        };
+        handlers.mouseUp[name] = [this, form, name](int index, int button, int shift, float x,
+                                                    float y) {
+            events_.push_back(form + " up " + Mouse(name, index, button, shift, x, y));
+        };
+    }
     void BindMenus(FormHandlers& handlers, const std::string& form,
                    const std::vector<MenuDef>& menus) {
         for (const MenuDef& menu : menus) {

@@ -7,6 +7,7 @@ int RunWindowTests(int argc, char** argv);
 int RunInputTests(int argc, char** argv);
 int RunControlTests(int argc, char** argv);
 int RunBoardTests(int argc, char** argv);
+int RunDesktopRulesTests(int argc, char** argv);
 } // namespace tessaline::ui::test
 
 int main(int argc, char** argv) {
@@ -17,5 +18,6 @@ int main(int argc, char** argv) {
     failures += RunInputTests(argc, argv);
     failures += RunControlTests(argc, argv);
     failures += RunBoardTests(argc, argv);
+    failures += RunDesktopRulesTests(argc, argv);
     return failures == 0 ? 0 : 1;
 }
