@@ -827,31 +827,36 @@ def main():
     if sys.argv[4:5] == ["--one"]:
         one(sys.argv[5])
         return 1 if failed else 0
-    chosen = sys.argv[4:] or ["palettes"] + list(DESKTOPS)  # the longest first
+    chosen = sys.argv[4:] or list(DESKTOPS) + ["palettes"]
     unknown = [name for name in chosen if name not in DESKTOPS and name != "palettes"]
     if unknown:
         print(f"desktop_check: no desktop {' '.join(unknown)}; there are "
               f"{' '.join(DESKTOPS)} palettes", file=sys.stderr)
         return 2
     # Each desktop in a process of its own, its lines printed in order.
-    running = []
+    waiting = sorted(chosen, key=lambda name: name != "palettes")  # the longest first
+    running, finished = {}, {}
     total = [0, 0]
-    for index, name in enumerate(chosen):
-        running.append((name, subprocess.Popen(
-            [sys.executable, "-u", sys.argv[0], *sys.argv[1:4], "--one", name],
-            stdout=subprocess.PIPE, text=True)))
-        while len(running) >= AT_ONCE or (index == len(chosen) - 1 and running):
-            done, process = running.pop(0)
-            lines = process.communicate()[0].splitlines()
-            for line in lines[:-1]:
-                print(line)
-            counts = re.fullmatch(r"(\d+) passed, (\d+) failed", lines[-1] if lines else "")
-            if counts:
-                total[0] += int(counts[1])
-                total[1] += int(counts[2])
-            else:
-                total[1] += 1
-                print(f"FAIL {done} ends with its count")
+    for name in chosen:
+        while name not in finished:
+            while waiting and len(running) < AT_ONCE:
+                start = waiting.pop(0)
+                running[start] = subprocess.Popen(
+                    [sys.executable, "-u", sys.argv[0], *sys.argv[1:4], "--one", start],
+                    stdout=subprocess.PIPE, text=True)
+            for done in [n for n, process in running.items() if process.poll() is not None]:
+                finished[done] = running.pop(done).communicate()[0].splitlines()
+            time.sleep(0.2)
+        lines = finished[name]
+        for line in lines[:-1]:
+            print(line)
+        counts = re.fullmatch(r"(\d+) passed, (\d+) failed", lines[-1] if lines else "")
+        if counts:
+            total[0] += int(counts[1])
+            total[1] += int(counts[2])
+        else:
+            total[1] += 1
+            print(f"FAIL {name} ends with its count")
     print(f"{total[0]} passed, {total[1]} failed")
     return 1 if total[1] else 0
 
