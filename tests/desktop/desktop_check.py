@@ -766,7 +766,7 @@ def palettes(session, io, windows, beeps):
             game.click_square(board, 0, 0, "right")
             marked = io.shot(f"{palette}-{index + 1}-{colour}-mark")
             game.click_square(board, 7, 7)
-            require(f"a {colour} board is won under {palette}",
+            require(f"the {colour} board is won under {palette}",
                     game.wait_for("You Win!") is not None)
             won = io.shot(f"{palette}-{index + 1}-{colour}-won")
             figures[palette, colour] = (text_contrast(won, board, 7, 7),
