@@ -4,21 +4,33 @@
 
 namespace tessaline::ui {
 
-App::App(Toolkit& toolkit, RandomSource& source) : tk(toolkit), random(source) {
-    DefineColor(*this);
-    DefineBoard(*this);
-    DefineTime(*this);
-    DefineOptions(*this);
-    DefineCustomizeBoard(*this);
-    DefineErrorAZ(*this);
-    DefineRulesWindows(*this);
-    DefineAboutWindows(*this);
-    DefinePlayerWin(*this);
-    tk.SetMainForm("Color");
+Windows::Windows(Toolkit& tk)
+    : color(tk), board(tk), time(tk), options(tk), customizeBoard(tk),
+      errorAZ(tk[error_az::Window]), playerWin(tk[info::PlayerWin]),
+      rulesObject(tk[info::RulesObject]), rulesPlay(tk[info::RulesPlay]),
+      rulesCustomize(tk[info::RulesCustomize]), aboutTessaline(tk[info::AboutTessaline]),
+      aboutVantiro(tk[info::AboutVantiro]), aboutAuthor(tk[info::AboutAuthor]),
+      license(tk[info::License]) {}
+
+App::App(Toolkit& toolkit, RandomSource& source)
+    : tk(toolkit), random(source), win(DefineWindows(*this)) {}
+
+Toolkit& App::DefineWindows(App& app) {
+    DefineColor(app);
+    DefineBoard(app);
+    DefineTime(app);
+    DefineOptions(app);
+    DefineCustomizeBoard(app);
+    DefineErrorAZ(app);
+    DefineRulesWindows(app);
+    DefineAboutWindows(app);
+    DefinePlayerWin(app);
+    app.tk.SetMainForm(color::Window);
+    return app.tk;
 }
 
 void App::Start() {
-    tk.Touch("Color").Show();
+    win.color.form.Show();
 }
 
 void WindowFrontend::RefreshSquare(int column, int row) {
@@ -34,7 +46,7 @@ void WindowFrontend::ShowRemaining() {
 }
 
 void WindowFrontend::ShowWinWindow() {
-    app_.tk.Touch("PlayerWin").Show();
+    app_.win.playerWin.Show();
 }
 
 void WindowFrontend::StopClock() {

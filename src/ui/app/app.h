@@ -5,6 +5,7 @@
 #include "model/game.h"
 #include "model/random.h"
 #include "play/frontend.h"
+#include "ui/layouts/layouts.h"
 #include "ui/toolkit/toolkit.h"
 
 namespace tessaline::ui {
@@ -27,6 +28,26 @@ class WindowFrontend final : public Frontend {
     App& app_;
 };
 
+// Every window the behaviour reaches, by its handles; bound once, when the
+// windows are defined.
+struct Windows {
+    explicit Windows(Toolkit& tk);
+    ColorWindow color;
+    BoardWindow board;
+    TimeWindow time;
+    OptionsWindow options;
+    CustomizeBoardWindow customizeBoard;
+    Form& errorAZ;
+    Form& playerWin;
+    Form& rulesObject;
+    Form& rulesPlay;
+    Form& rulesCustomize;
+    Form& aboutTessaline;
+    Form& aboutVantiro;
+    Form& aboutAuthor;
+    Form& license;
+};
+
 class App {
   public:
     // Defines every window with its handlers; creates none of them.
@@ -41,6 +62,11 @@ class App {
     Toolkit& tk;
     RandomSource& random;
     WindowFrontend frontend{*this};
+    Windows win;
+
+  private:
+    // Defines every window with its handlers, for `win` to bind.
+    static Toolkit& DefineWindows(App& app);
 };
 
 } // namespace tessaline::ui

@@ -14,7 +14,7 @@ namespace tessaline::ui {
 namespace {
 
 Control& SquareLabel(App& app, int column, int row) {
-    return app.tk.Touch("Board")("Square", Square(column, row));
+    return app.win.board.Square[Square(column, row)];
 }
 
 void RefreshSquareWith(App& app, const ScanSet& scanned, int column, int row) {
@@ -37,7 +37,7 @@ void DefineBoard(App& app) {
     using Rule = void (*)(Game&, Frontend&, Int16, Int16, Int16, float, float);
     const auto squares = [&app](Rule rule) {
         return Bindings<void(int, int, int, float, float)>{
-            {"Square", [&app, rule](int index, int button, int shift, float x, float y) {
+            {board::Square, [&app, rule](int index, int button, int shift, float x, float y) {
                  if (InBoard(app.game, ColumnOf(index), RowOf(index))) {
                      rule(app.game, app.frontend, static_cast<Int16>(index),
                           static_cast<Int16>(button), static_cast<Int16>(shift), x, y);
@@ -51,9 +51,8 @@ void DefineBoard(App& app) {
 
 ScanSet ScannedColours(App& app) {
     ScanSet scanned{};
-    Form& color = app.tk.Touch("Color");
     for (Int16 code = CodeYellow; code <= CodePurple; ++code) {
-        scanned[code] = color("cbxScan", code).Value() == 1;
+        scanned[code] = app.win.color.cbxScan[code].Value() == 1;
     }
     return scanned;
 }
@@ -74,13 +73,13 @@ void RefreshSquare(App& app, int column, int row) {
 }
 
 void SizeBoardWindow(App& app) {
-    app.tk.Touch("Board").SetClientSize(BoardClientSide(app.game.BoardWidth),
-                                        BoardClientSide(app.game.BoardHeight));
+    app.win.board.form.SetClientSize(BoardClientSide(app.game.BoardWidth),
+                                     BoardClientSide(app.game.BoardHeight));
 }
 
 void DrawBoard(App& app) {
     SizeBoardWindow(app);
-    app.tk.Touch("Board").Show();
+    app.win.board.form.Show();
     // The ticks cannot change during the redraw, so they are read once.
     const ScanSet scanned = ScannedColours(app);
     for (int row = 0; row < app.game.BoardHeight; ++row) {
@@ -91,9 +90,8 @@ void DrawBoard(App& app) {
 }
 
 void ShowAllSquares(App& app) {
-    Form& board = app.tk.Touch("Board");
     for (int index = 0; index < SquareCount; ++index) {
-        board("Square", index).SetVisible(true);
+        app.win.board.Square[index].SetVisible(true);
     }
 }
 

@@ -16,7 +16,7 @@ namespace {
 // The load step: nothing counted yet, and the timer off until a game starts.
 void InitClock(App& app) {
     app.game.Seconds = 0;
-    Control& timer = app.tk.Touch("Time")("tmrSecond");
+    Control& timer = app.win.time.tmrSecond;
     timer.SetEnabled(false);
     timer.SetInterval(1000);
 }
@@ -35,7 +35,7 @@ void Tick(App& app) {
 void DefineTime(App& app) {
     FormHandlers handlers;
     handlers.load = [&app] { InitClock(app); };
-    handlers.timer = {{"tmrSecond", [&app] { Tick(app); }}};
+    handlers.timer = {{time_window::tmrSecond, [&app] { Tick(app); }}};
     app.tk.Define(TimeLayout(), std::move(handlers));
 }
 
@@ -44,16 +44,17 @@ void ResetSeconds(App& app) {
 }
 
 void ShowSeconds(App& app) {
-    app.tk.Touch("Time")("lblTime").SetCaption(std::to_string(app.game.Seconds));
+    app.win.time.form.Load(); // a new clock window starts from 0
+    app.win.time.lblTime.SetCaption(std::to_string(app.game.Seconds));
 }
 
 void ShowClock(App& app) {
-    app.tk.Touch("Time").Show();
+    app.win.time.form.Show();
     ShowSeconds(app);
 }
 
 void SetClockRunning(App& app, bool running) {
-    Control& timer = app.tk.Touch("Time")("tmrSecond");
+    Control& timer = app.win.time.tmrSecond;
     // Stopping first makes a restarted clock wait a whole second for its first
     // tick, even when it was already running.
     timer.SetEnabled(false);

@@ -17,7 +17,7 @@ namespace {
 
 // The box keeps the text as typed, even when the share was clamped.
 void SetBlocksClick(App& app) {
-    const std::string text = app.tk.Touch("CustomizeBoard")("txtPerBlocks").Text();
+    const std::string text = app.win.customizeBoard.txtPerBlocks.Text();
     if (!SetBlocks(app.game, app.random, text)) {
         ShowError(app);
         return;
@@ -32,22 +32,23 @@ void DefineCustomizeBoard(App& app) {
     // Also when the player closed the dialog through its title bar and it is
     // created again: the next opening shows 0. The blocks in the grid stay.
     handlers.load = [&app] { ClearBlockPercent(app.game); };
-    handlers.click = {{"btnSetBlocks", [&app](int) { SetBlocksClick(app); }}};
+    handlers.click = {{customize_board::btnSetBlocks, [&app](int) { SetBlocksClick(app); }}};
     app.tk.Define(CustomizeBoardLayout(), std::move(handlers));
 }
 
 // Blocks are chosen only while no game runs, so opening ends the game; the
 // board is not revealed.
 void OpenCustomizeBoard(App& app) {
-    Form& dialog = app.tk.Touch("CustomizeBoard");
-    dialog("txtPerBlocks").SetText(std::to_string(RoundToInt16(app.game.Percent[0])));
-    dialog.Show();
+    CustomizeBoardWindow& dialog = app.win.customizeBoard;
+    dialog.form.Load(); // a new dialog clears the share first
+    dialog.txtPerBlocks.SetText(std::to_string(RoundToInt16(app.game.Percent[0])));
+    dialog.form.Show();
     EndGame(app.game, app.frontend);
 }
 
 // Block-choosing mode lasts exactly while this is true.
 bool CustomizeBoardShown(App& app) {
-    return app.tk.Touch("CustomizeBoard").IsShown();
+    return app.win.customizeBoard.form.IsShown();
 }
 
 } // namespace tessaline::ui

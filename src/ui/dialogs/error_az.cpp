@@ -11,22 +11,22 @@ namespace tessaline::ui {
 
 void DefineErrorAZ(App& app) {
     FormHandlers handlers;
-    handlers.click = {{"btnOK", [&app](int) { HideError(app); }}};
+    handlers.click = {{error_az::btnOK, [&app](int) { HideError(app); }}};
     app.tk.Define(ErrorAZLayout(), std::move(handlers));
 }
 
 void LoadErrorWindow(App& app) {
-    app.tk.Touch("ErrorAZ");
+    app.win.errorAZ.Load();
 }
 
 // The beep sounds every time, even when the window is already shown.
 void ShowError(App& app) {
     app.tk.Beep();
-    app.tk.Touch("ErrorAZ").Show();
+    app.win.errorAZ.Show();
 }
 
 void HideError(App& app) {
-    app.tk.Touch("ErrorAZ").Hide();
+    app.win.errorAZ.Hide();
 }
 
 } // namespace tessaline::ui

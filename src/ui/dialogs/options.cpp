@@ -18,14 +18,14 @@ namespace tessaline::ui {
 namespace {
 
 void AcceptOptionsClick(App& app) {
-    Form& options = app.tk.Touch("Options");
+    OptionsWindow& options = app.win.options;
     // Held here so that the views handed to AcceptOptions stay valid.
-    const std::string height = options("txtHeight").Text();
-    const std::string width = options("txtWidth").Text();
+    const std::string height = options.txtHeight.Text();
+    const std::string width = options.txtWidth.Text();
     std::array<std::string, ColourCount + 1> shares;
     OptionTexts texts{.Height = height, .Width = width, .PerColor = {}};
     for (Int16 code = CodeYellow; code <= CodePurple; ++code) {
-        shares[code] = options("txtPerColor", code).Text();
+        shares[code] = options.txtPerColor[code].Text();
         texts.PerColor[code] = shares[code];
     }
     const std::optional<OptionValues> values = AcceptOptions(texts);
@@ -36,14 +36,14 @@ void AcceptOptionsClick(App& app) {
     }
     ApplyOptions(app.game, *values);
     HideError(app);
-    options.Hide();
+    options.form.Hide();
     EndGame(app.game, app.frontend);
     SizeBoardWindow(app);
 }
 
 void CancelOptions(App& app) {
     HideError(app);
-    app.tk.Touch("Options").Hide();
+    app.win.options.form.Hide();
 }
 
 } // namespace
@@ -66,21 +66,22 @@ void DefineOptions(App& app) {
         }
     };
     handlers.click = {
-        {"btnOK", [&app](int) { AcceptOptionsClick(app); }},
-        {"lblCancel", [&app](int) { CancelOptions(app); }},
+        {options::btnOK, [&app](int) { AcceptOptionsClick(app); }},
+        {options::lblCancel, [&app](int) { CancelOptions(app); }},
     };
     app.tk.Define(OptionsLayout(), std::move(handlers));
 }
 
 // Whatever was typed before is replaced by the settings in force.
 void OpenOptions(App& app) {
-    Form& options = app.tk.Touch("Options");
+    OptionsWindow& options = app.win.options;
+    options.form.Load(); // a new dialog puts the defaults in force first
     for (Int16 code = CodeYellow; code <= CodePurple; ++code) {
-        options("txtPerColor", code).SetText(FormatGeneral(app.game.Percent[code]));
+        options.txtPerColor[code].SetText(FormatGeneral(app.game.Percent[code]));
     }
-    options("txtHeight").SetText(std::to_string(app.game.BoardHeight));
-    options("txtWidth").SetText(std::to_string(app.game.BoardWidth));
-    options.Show();
+    options.txtHeight.SetText(std::to_string(app.game.BoardHeight));
+    options.txtWidth.SetText(std::to_string(app.game.BoardWidth));
+    options.form.Show();
 }
 
 } // namespace tessaline::ui

@@ -19,23 +19,23 @@ namespace {
 void DefineHiddenByButton(App& app, const FormDef& layout, std::string_view button) {
     FormHandlers handlers;
     const std::string_view name = layout.name;
-    handlers.click = {{std::string(button), [&app, name](int) { app.tk.Touch(name).Hide(); }}};
+    handlers.click = {{std::string(button), [&app, name](int) { app.tk[name].Hide(); }}};
     app.tk.Define(layout, std::move(handlers));
 }
 
 } // namespace
 
 void DefineRulesWindows(App& app) {
-    DefineHiddenByButton(app, RulesObjectLayout(), "btnOK");
-    DefineHiddenByButton(app, RulesPlayLayout(), "btnOK");
-    DefineHiddenByButton(app, RulesCustomizeLayout(), "btnOK");
+    DefineHiddenByButton(app, RulesObjectLayout(), info::btnOK);
+    DefineHiddenByButton(app, RulesPlayLayout(), info::btnOK);
+    DefineHiddenByButton(app, RulesCustomizeLayout(), info::btnOK);
 }
 
 // Created hidden at start-up, in this order; the Info menu only shows them.
 void LoadRulesWindows(App& app) {
-    app.tk.Touch("Rules_Customize");
-    app.tk.Touch("Rules_Object");
-    app.tk.Touch("Rules_Play");
+    app.win.rulesCustomize.Load();
+    app.win.rulesObject.Load();
+    app.win.rulesPlay.Load();
 }
 
 void DefineAboutWindows(App& app) {
@@ -44,15 +44,15 @@ void DefineAboutWindows(App& app) {
     // hiding and showing it keeps the picture.
     FormHandlers tessaline;
     tessaline.load = [&app] {
-        Form& about = app.tk.Touch("AboutTessaline");
+        Form& about = app.win.aboutTessaline;
         app.game.AboutPictureFlag = 0;
-        about("icnVantiro").SetVisible(false);
-        about("icnTessaline").SetVisible(true);
+        about(info::icnVantiro).SetVisible(false);
+        about(info::icnTessaline).SetVisible(true);
     };
     // A click on the picture on show swaps it for the other one.
     const auto swap = [&app](std::string_view shown, std::string_view other, Int16 flag) {
         return [&app, shown, other, flag](int) {
-            Form& about = app.tk.Touch("AboutTessaline");
+            Form& about = app.win.aboutTessaline;
             if (app.game.AboutPictureFlag == flag) {
                 about(shown).SetVisible(false);
                 about(other).SetVisible(true);
@@ -61,24 +61,24 @@ void DefineAboutWindows(App& app) {
         };
     };
     tessaline.click = {
-        {"Ok", [&app](int) { app.tk.Touch("AboutTessaline").Hide(); }},
-        {"icnTessaline", swap("icnTessaline", "icnVantiro", 0)},
-        {"icnVantiro", swap("icnVantiro", "icnTessaline", 1)},
+        {info::Ok, [&app](int) { app.win.aboutTessaline.Hide(); }},
+        {info::icnTessaline, swap(info::icnTessaline, info::icnVantiro, 0)},
+        {info::icnVantiro, swap(info::icnVantiro, info::icnTessaline, 1)},
     };
     app.tk.Define(AboutTessalineLayout(), std::move(tessaline));
 
     // The maker's picture waits hidden in the layout until the window is created.
     FormHandlers vantiro;
-    vantiro.load = [&app] { app.tk.Touch("AboutVantiro")("icnVantiro").SetVisible(true); };
-    vantiro.click = {{"Ok", [&app](int) { app.tk.Touch("AboutVantiro").Hide(); }}};
+    vantiro.load = [&app] { app.win.aboutVantiro(info::icnVantiro).SetVisible(true); };
+    vantiro.click = {{info::Ok, [&app](int) { app.win.aboutVantiro.Hide(); }}};
     app.tk.Define(AboutVantiroLayout(), std::move(vantiro));
 
-    DefineHiddenByButton(app, AboutAuthorLayout(), "Ok");
-    DefineHiddenByButton(app, LicenseLayout(), "Ok");
+    DefineHiddenByButton(app, AboutAuthorLayout(), info::Ok);
+    DefineHiddenByButton(app, LicenseLayout(), info::Ok);
 }
 
 void DefinePlayerWin(App& app) {
-    DefineHiddenByButton(app, PlayerWinLayout(), "btnOK");
+    DefineHiddenByButton(app, PlayerWinLayout(), info::btnOK);
 }
 
 } // namespace tessaline::ui

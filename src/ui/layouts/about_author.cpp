@@ -12,13 +12,13 @@ const FormDef& AboutAuthorLayout() {
     static const std::string webAddress = std::string(5, ' ') + std::string(maker::WebAddress);
     static const FormDef form = [] {
         using namespace layout;
-        FormDef f =
-            InformationWindow("AboutAuthor", "About Author", 4695, 1155, /*maximizeButton=*/false);
+        FormDef f = InformationWindow(info::AboutAuthor, "About Author", 4695, 1155,
+                                      /*maximizeButton=*/false);
         f.controls = {
             Label("lblText", "To find out about the author, you can visit the web site:", 120, 240,
                   3135, 495, 0),
             Label("lblWebSite", webAddress, 120, 720, 3135, 255, 1),
-            Button("Ok", "Ok", 3360, 120, 1215, 375, 2, ButtonRole::Default),
+            Button(info::Ok, "Ok", 3360, 120, 1215, 375, 2, ButtonRole::Default),
         };
         return f;
     }();

@@ -16,17 +16,17 @@ const FormDef& AboutTessalineLayout() {
         std::string(maker::ContactAddress);
     static const FormDef form = [] {
         using namespace layout;
-        FormDef f = InformationWindow("AboutTessaline", "About Tessaline", 5820, 1815,
+        FormDef f = InformationWindow(info::AboutTessaline, "About Tessaline", 5820, 1815,
                                       /*maximizeButton=*/false);
         f.controls = {
             // The two pictures share one spot; the maker's waits hidden under the product's.
-            PictureBox("icnTessaline", Picture::Product, true, 240, 240, 720, 720, 4),
-            PictureBox("icnVantiro", Picture::Maker, false, 240, 240, 720, 720, 5),
+            PictureBox(info::icnTessaline, Picture::Product, true, 240, 240, 720, 720, 4),
+            PictureBox(info::icnVantiro, Picture::Maker, false, 240, 240, 720, 720, 5),
             Label("lblName", maker::ProductVersion, 1200, 240, 3135, 255, 0),
             Label("lblCopywrite", maker::CopyrightLine, 1200, 480, 3135, 255, 2),
             Label("lblAuthor", author, 1200, 720, 3135, 255, 1),
             Label("Label1", comments, 1200, 1080, 3135, 615, 6),
-            Button("Ok", "Ok", 4440, 120, 1215, 375, 3, ButtonRole::Default),
+            Button(info::Ok, "Ok", 4440, 120, 1215, 375, 3, ButtonRole::Default),
         };
         return f;
     }();

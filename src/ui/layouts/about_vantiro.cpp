@@ -14,11 +14,11 @@ const FormDef& AboutVantiroLayout() {
         std::string(6, ' ') + std::string(maker::HomePageAddress);
     static const FormDef form = [] {
         using namespace layout;
-        FormDef f = InformationWindow("AboutVantiro", "About Vantiro Software", 6300, 2235,
+        FormDef f = InformationWindow(info::AboutVantiro, "About Vantiro Software", 6300, 2235,
                                       /*maximizeButton=*/false);
         f.controls = {
             // Hidden here; the window's load step shows it.
-            PictureBox("icnVantiro", Picture::Maker, false, 240, 240, 720, 720, 1),
+            PictureBox(info::icnVantiro, Picture::Maker, false, 240, 240, 720, 720, 1),
             Label(
                 "lblWebPage",
                 "To find out more about Vantiro Software and about other programs made by Vantiro "
@@ -33,7 +33,7 @@ const FormDef& AboutVantiroLayout() {
                 1080, 1200, 3255, 735, 3),
             // Reaches below the client area; the address takes one line.
             Label("Label3", homePageAddress, 1080, 1920, 2535, 1455, 5),
-            Button("Ok", "Ok", 4440, 120, 1215, 375, 0, ButtonRole::Default),
+            Button(info::Ok, "Ok", 4440, 120, 1215, 375, 0, ButtonRole::Default),
         };
         return f;
     }();

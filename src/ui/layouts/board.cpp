@@ -12,9 +12,9 @@ using namespace layout;
 
 FormDef Build() {
     // Sized for a 15 by 15 board, the board in play at start-up.
-    FormDef form = FixedDialog("Board", "Board", BoardClientSide(DefaultWidth),
+    FormDef form = FixedDialog(board::Window, "Board", BoardClientSide(DefaultWidth),
                                BoardClientSide(DefaultHeight), Placement{2850, 2430});
-    form.board = BoardDef{.name = "Square",
+    form.board = BoardDef{.name = board::Square,
                           .columns = GridSize,
                           .rows = GridSize,
                           .spacing = BoardSpacing,

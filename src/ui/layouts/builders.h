@@ -73,6 +73,12 @@ inline ControlDef Label(std::string_view name, std::string_view caption, int lef
     return Placed(ControlKind::Label, name, caption, left, top, width, height, tab);
 }
 
+// `label`, naming the text box `box` for assistive technology: the item of the label's index.
+inline ControlDef Naming(std::string_view box, ControlDef label) {
+    label.buddy = box;
+    return label;
+}
+
 // Text boxes start empty: whatever they show is filled in when their window opens.
 inline ControlDef TextBox(std::string_view name, int left, int top, int width, int height,
                           int tab) {

@@ -30,29 +30,32 @@ std::vector<MenuDef> MenuBar() {
     return {
         {"M_Game",
          "&Game",
-         {{"G_NewGame", "&New Game", {}}, {"G_Quit", "&Quit", {}}, {"G_Exit", "&Exit", {}}}},
-        {"M_Redraw", "&Redraw", {{"R_Board", "&Board", {}}, {"R_Time", "&Time", {}}}},
+         {{color::G_NewGame, "&New Game", {}},
+          {color::G_Quit, "&Quit", {}},
+          {color::G_Exit, "&Exit", {}}}},
+        {"M_Redraw", "&Redraw", {{color::R_Board, "&Board", {}}, {color::R_Time, "&Time", {}}}},
         {"M_Options",
          " &Options",
-         {{"O_Options", "&Options...", {}}, {"O_CustomizeBoard", "&Customize Board...", {}}}},
+         {{color::O_Options, "&Options...", {}},
+          {color::O_CustomizeBoard, "&Customize Board...", {}}}},
         {"M_Info",
          "&Info",
          {{"I_About",
            "&About",
-           {{"I_A_Tessaline", "&Tessaline", {}},
-            {"I_A_Vantiro", "&Vantiro", {}},
-            {"I_A_Author", "&Author", {}}}},
+           {{color::I_A_Tessaline, "&Tessaline", {}},
+            {color::I_A_Vantiro, "&Vantiro", {}},
+            {color::I_A_Author, "&Author", {}}}},
           {"I_Rules",
            "&Rules",
-           {{"I_R_Object", "&Object", {}},
-            {"I_R_Play", "&Play", {}},
-            {"I_R_Customize", "&Customize", {}}}},
-          {"I_License", "&License", {}}}},
+           {{color::I_R_Object, "&Object", {}},
+            {color::I_R_Play, "&Play", {}},
+            {color::I_R_Customize, "&Customize", {}}}},
+          {color::I_License, "&License", {}}}},
     };
 }
 
 FormDef Build() {
-    FormDef form = SizableWindow("Color", "Tessaline", 7530, 1275, Placement{2055, 675},
+    FormDef form = SizableWindow(color::Window, "Tessaline", 7530, 1275, Placement{2055, 675},
                                  /*maximizeButton=*/false, /*programIcon=*/true);
     form.menus = MenuBar();
 
@@ -61,18 +64,18 @@ FormDef Build() {
     controls.push_back(Label("lblRemaining", "Remaining Colors", 120, 480, 1335, 255, 9));
     controls.push_back(Label("lblGuess", "Guess", 120, 960, 1335, 255, 10));
     for (int i = 1; i <= 6; ++i) {
-        controls.push_back(Item(i, CheckBox("cbxScan", ColourName(static_cast<Int16>(i)), Column(i),
-                                            120, 1335, 255, ScanTab[i])));
+        controls.push_back(Item(i, CheckBox(color::cbxScan, ColourName(static_cast<Int16>(i)),
+                                            Column(i), 120, 1335, 255, ScanTab[i])));
     }
     for (int i = 1; i <= 6; ++i) {
-        controls.push_back(Item(
-            i, Label("lblNumRemaining", {}, Column(i), 480, 495, 255, FirstRemainingTab + i - 1)));
+        controls.push_back(Item(i, Label(color::lblNumRemaining, {}, Column(i), 480, 495, 255,
+                                         FirstRemainingTab + i - 1)));
     }
     for (int i = 1; i <= 6; ++i) {
         // Yellow is the guess until the player picks another colour.
         controls.push_back(
-            Item(i, RadioButton("rbtGuess", ColourName(static_cast<Int16>(i)), Column(i), 960, 855,
-                                195, GuessTab[i], /*selected=*/i == 1)));
+            Item(i, RadioButton(color::rbtGuess, ColourName(static_cast<Int16>(i)), Column(i), 960,
+                                855, 195, GuessTab[i], /*selected=*/i == 1)));
     }
     return form;
 }

@@ -10,11 +10,13 @@ namespace {
 FormDef Build() {
     using namespace layout;
     FormDef form =
-        FixedDialog("CustomizeBoard", "Customize Board", 2610, 1080, Placement{90, 2835});
+        FixedDialog(customize_board::Window, "Customize Board", 2610, 1080, Placement{90, 2835});
     form.controls = {
-        Label("lblPerBlocks", "% Of Board As Blocks", 240, 120, 1695, 255, 2),
-        TextBox("txtPerBlocks", 1920, 120, 495, 285, 0),
-        Button("btnSetBlocks", "Set Blocks", 720, 600, 1095, 375, 1, ButtonRole::Default),
+        Naming(customize_board::txtPerBlocks,
+               Label("lblPerBlocks", "% Of Board As Blocks", 240, 120, 1695, 255, 2)),
+        TextBox(customize_board::txtPerBlocks, 1920, 120, 495, 285, 0),
+        Button(customize_board::btnSetBlocks, "Set Blocks", 720, 600, 1095, 375, 1,
+               ButtonRole::Default),
     };
     return form;
 }

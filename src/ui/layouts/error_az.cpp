@@ -9,11 +9,11 @@ namespace {
 
 FormDef Build() {
     using namespace layout;
-    FormDef form = FixedDialog("ErrorAZ", "Error AZ", 2625, 1380,
+    FormDef form = FixedDialog(error_az::Window, "Error AZ", 2625, 1380,
                                std::nullopt); // where the window system puts new windows
     form.controls = {
         Label("lblError", "All values must be numbers", 240, 240, 2055, 375, 1),
-        Button("btnOK", "OK", 720, 720, 1095, 375, 0, ButtonRole::Default),
+        Button(error_az::btnOK, "OK", 720, 720, 1095, 375, 0, ButtonRole::Default),
     };
     return form;
 }

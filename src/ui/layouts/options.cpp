@@ -30,24 +30,29 @@ int Row(int index) {
 }
 
 FormDef Build() {
-    FormDef form = FixedDialog("Options", "Options", 4005, 2550, Placement{6645, 2430});
+    FormDef form = FixedDialog(options::Window, "Options", 4005, 2550, Placement{6645, 2430});
 
     auto& controls = form.controls;
     for (int i = 1; i <= 6; ++i) {
         controls.push_back(
-            Item(i, Label(LabelName[i], LabelCaption[i], 240, Row(i), 1695, 255, 2 * i - 1)));
+            Item(i, Naming(options::txtPerColor, Label(LabelName[i], LabelCaption[i], 240, Row(i),
+                                                       1695, 255, 2 * i - 1))));
     }
     // Filled from the settings each time the dialog opens.
     for (int i = 1; i <= 6; ++i) {
-        controls.push_back(Item(i, TextBox("txtPerColor", 1920, Row(i), 495, 285, 2 * (i - 1))));
+        controls.push_back(
+            Item(i, TextBox(options::txtPerColor, 1920, Row(i), 495, 285, 2 * (i - 1))));
     }
-    controls.push_back(Label("lblHeight", "Height", 2520, 1320, 615, 255, 12));
-    controls.push_back(TextBox("txtHeight", 3240, 1320, 495, 285, 13));
-    controls.push_back(Label("lblWidth", "Width", 2520, 1680, 615, 255, 14));
-    controls.push_back(TextBox("txtWidth", 3240, 1680, 495, 285, 15));
-    controls.push_back(Button("btnOK", "OK", 2760, 240, 975, 375, 16, ButtonRole::Default));
+    controls.push_back(
+        Naming(options::txtHeight, Label("lblHeight", "Height", 2520, 1320, 615, 255, 12)));
+    controls.push_back(TextBox(options::txtHeight, 3240, 1320, 495, 285, 13));
+    controls.push_back(
+        Naming(options::txtWidth, Label("lblWidth", "Width", 2520, 1680, 615, 255, 14)));
+    controls.push_back(TextBox(options::txtWidth, 3240, 1680, 495, 285, 15));
+    controls.push_back(Button(options::btnOK, "OK", 2760, 240, 975, 375, 16, ButtonRole::Default));
     // A command button despite its name: Escape presses it.
-    controls.push_back(Button("lblCancel", "Cancel", 2760, 720, 975, 375, 17, ButtonRole::Cancel));
+    controls.push_back(
+        Button(options::lblCancel, "Cancel", 2760, 720, 975, 375, 17, ButtonRole::Cancel));
     return form;
 }
 

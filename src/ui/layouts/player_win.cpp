@@ -9,10 +9,11 @@ namespace {
 
 FormDef Build() {
     using namespace layout;
-    FormDef form = InformationWindow("PlayerWin", "You Win!", 2220, 1650, /*maximizeButton=*/true);
+    FormDef form =
+        InformationWindow(info::PlayerWin, "You Win!", 2220, 1650, /*maximizeButton=*/true);
     form.controls = {
         Label("lblWin", "Congratulations! You Win!", 120, 240, 1935, 375, 0),
-        Button("btnOK", "OK", 600, 960, 1095, 375, 1, ButtonRole::Default),
+        Button(info::btnOK, "OK", 600, 960, 1095, 375, 1, ButtonRole::Default),
     };
     return form;
 }

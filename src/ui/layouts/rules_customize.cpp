@@ -8,8 +8,8 @@ namespace tessaline::ui {
 const FormDef& RulesCustomizeLayout() {
     static const FormDef form = [] {
         using namespace layout;
-        FormDef f =
-            InformationWindow("Rules_Customize", "Customize", 5580, 2715, /*maximizeButton=*/true);
+        FormDef f = InformationWindow(info::RulesCustomize, "Customize", 5580, 2715,
+                                      /*maximizeButton=*/true);
         f.controls = {
             Label("lblOptions",
                   "-In the options dialog, the player can customize the percent of each color "
@@ -25,7 +25,7 @@ const FormDef& RulesCustomizeLayout() {
                 "the game. The player can also choose to randomly make a percentage of the board "
                 "into blocks with this dialog. ",
                 120, 720, 5295, 1335, 2),
-            Button("btnOK", "OK", 2160, 2160, 1215, 375, 0, ButtonRole::Default),
+            Button(info::btnOK, "OK", 2160, 2160, 1215, 375, 0, ButtonRole::Default),
         };
         return f;
     }();

@@ -8,7 +8,7 @@ namespace tessaline::ui {
 const FormDef& RulesPlayLayout() {
     static const FormDef form = [] {
         using namespace layout;
-        FormDef f = InformationWindow("Rules_Play", "Play", 4905, 3060, /*maximizeButton=*/true);
+        FormDef f = InformationWindow(info::RulesPlay, "Play", 4905, 3060, /*maximizeButton=*/true);
         f.controls = {
             Label("lblChooseColor",
                   "-First the player chooses a color to guess by selecting the corresponding radio "
@@ -27,7 +27,7 @@ const FormDef& RulesPlayLayout() {
                 "surrounding the visible square which are a color that is checked in the Color "
                 "Window. ",
                 120, 1680, 4575, 975, 3),
-            Button("btnOK", "OK", 1800, 2520, 1215, 375, 2, ButtonRole::Default),
+            Button(info::btnOK, "OK", 1800, 2520, 1215, 375, 2, ButtonRole::Default),
         };
         return f;
     }();

@@ -9,14 +9,14 @@ namespace {
 
 FormDef Build() {
     using namespace layout;
-    FormDef form = SizableWindow("Time", "Time", 1635, 630,
+    FormDef form = SizableWindow(time_window::Window, "Time", 1635, 630,
                                  Placement{60, 345}, // the top-left corner of the screen
                                  /*maximizeButton=*/true, /*programIcon=*/true);
     // Far wider than the window: whatever lies beyond the client area is simply not seen.
-    ControlDef time = Label("lblTime", {}, 120, 120, 11175, 375, 0);
+    ControlDef time = Label(time_window::lblTime, {}, 120, 120, 11175, 375, 0);
     time.font = {.points = 18, .bold = true};
     form.controls = {
-        Timer("tmrSecond", 1000, /*enabled=*/false), // off until a game starts it
+        Timer(time_window::tmrSecond, 1000, /*enabled=*/false), // off until a game starts it
         time,
     };
     return form;

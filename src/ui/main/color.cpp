@@ -21,9 +21,11 @@ namespace {
 // Every other window, created hidden in this order, each running its load step.
 // The main window is among them: it is being created, so touching it does nothing.
 void LoadWindows(App& app) {
-    for (const char* window : {"Board", "AboutTessaline", "AboutVantiro", "AboutAuthor", "License",
-                               "Options", "CustomizeBoard", "Color", "Time", "PlayerWin"}) {
-        app.tk.Touch(window);
+    Windows& win = app.win;
+    for (Form* window : {&win.board.form, &win.aboutTessaline, &win.aboutVantiro, &win.aboutAuthor,
+                         &win.license, &win.options.form, &win.customizeBoard.form, &win.color.form,
+                         &win.time.form, &win.playerWin}) {
+        window->Load();
     }
 }
 
@@ -42,7 +44,7 @@ void StartUp(App& app) {
 }
 
 void RedrawBoard(App& app) {
-    app.tk.Touch("Board").Show();
+    app.win.board.form.Show();
     DrawBoard(app);
 }
 
@@ -52,14 +54,17 @@ void NewGame(App& app) {
     // share), and it must do so before the deal: otherwise the first time New
     // Game touches it, it would change the settings under a board already
     // dealt, and the board drawn would not be the board played.
-    for (const char* window : {"CustomizeBoard", "Options", "PlayerWin"}) {
-        app.tk.Touch(window);
+    Windows& win = app.win;
+    const std::initializer_list<Form*> dialogs{&win.customizeBoard.form, &win.options.form,
+                                               &win.playerWin};
+    for (Form* dialog : dialogs) {
+        dialog->Load();
     }
     DealBoard(app.game, app.random);
     ShowRemaining(app);
     // Values typed into an open dialog and not confirmed are dropped with it.
-    for (const char* window : {"CustomizeBoard", "Options", "PlayerWin"}) {
-        app.tk.Touch(window).Hide();
+    for (Form* dialog : dialogs) {
+        dialog->Hide();
     }
     RedrawBoard(app);
     ResetSeconds(app);
@@ -68,12 +73,8 @@ void NewGame(App& app) {
     app.game.GameOver = false;
 }
 
-void Show(App& app, std::string_view window) {
-    app.tk.Touch(window).Show();
-}
-
 void ShowTime(App& app) {
-    Show(app, "Time");
+    app.win.time.form.Show();
     ShowClock(app);
 }
 
@@ -85,24 +86,22 @@ void CustomizeBoard(App& app) {
 // The menu bar's commands.
 Bindings<void()> MenuCommands(App& app) {
     const auto run = [&app](void (*command)(App&)) { return [&app, command] { command(app); }; };
-    const auto show = [&app](std::string_view window) {
-        return [&app, window] { Show(app, window); };
-    };
+    using namespace color;
     return {
-        {"G_NewGame", run(NewGame)},
-        {"G_Quit", [&app] { Quit(app.game, app.frontend); }},
-        {"G_Exit", [&app] { app.tk.EndProgram(); }},
-        {"R_Board", run(RedrawBoard)},
-        {"R_Time", run(ShowTime)},
-        {"O_Options", run(OpenOptions)},
-        {"O_CustomizeBoard", run(CustomizeBoard)},
-        {"I_A_Tessaline", show("AboutTessaline")},
-        {"I_A_Vantiro", show("AboutVantiro")},
-        {"I_A_Author", show("AboutAuthor")},
-        {"I_R_Object", show("Rules_Object")},
-        {"I_R_Play", show("Rules_Play")},
-        {"I_R_Customize", show("Rules_Customize")},
-        {"I_License", show("License")},
+        {G_NewGame, run(NewGame)},
+        {G_Quit, [&app] { Quit(app.game, app.frontend); }},
+        {G_Exit, [&app] { app.tk.EndProgram(); }},
+        {R_Board, run(RedrawBoard)},
+        {R_Time, run(ShowTime)},
+        {O_Options, run(OpenOptions)},
+        {O_CustomizeBoard, run(CustomizeBoard)},
+        {I_A_Tessaline, [&app] { app.win.aboutTessaline.Show(); }},
+        {I_A_Vantiro, [&app] { app.win.aboutVantiro.Show(); }},
+        {I_A_Author, [&app] { app.win.aboutAuthor.Show(); }},
+        {I_R_Object, [&app] { app.win.rulesObject.Show(); }},
+        {I_R_Play, [&app] { app.win.rulesPlay.Show(); }},
+        {I_R_Customize, [&app] { app.win.rulesCustomize.Show(); }},
+        {I_License, [&app] { app.win.license.Show(); }},
     };
 }
 
@@ -115,19 +114,19 @@ void GuessClick(App& app, Int16 index, bool& busy) {
     }
     const QScopedValueRollback<bool> running(busy, true);
 
-    Form& color = app.tk.Touch("Color");
+    const ControlArray& guess = app.win.color.rbtGuess;
     app.game.GuessColour = index;
     for (Int16 code = CodeYellow; code <= CodePurple; ++code) {
-        color("rbtGuess", code).SetEnabled(false);
+        guess[code].SetEnabled(false);
     }
-    if (color("rbtGuess", index).Value() != 1) {
+    if (guess[index].Value() != 1) {
         for (Int16 code = CodeYellow; code <= CodePurple; ++code) {
-            color("rbtGuess", code).SetValue(0);
+            guess[code].SetValue(0);
         }
-        color("rbtGuess", index).SetValue(1);
+        guess[index].SetValue(1);
     }
     for (Int16 code = CodeYellow; code <= CodePurple; ++code) {
-        color("rbtGuess", code).SetEnabled(true);
+        guess[code].SetEnabled(true);
     }
 }
 
@@ -145,13 +144,13 @@ FormHandlers ColorHandlers(App& app) {
     handlers.load = [&app] { StartUp(app); };
     handlers.menu = MenuCommands(app);
     handlers.click = {
-        {"rbtGuess",
+        {color::rbtGuess,
          [&app, busy = std::make_shared<bool>(false)](int index) {
              if (IsColour(index)) {
                  GuessClick(app, static_cast<Int16>(index), *busy);
              }
          }},
-        {"cbxScan",
+        {color::cbxScan,
          [&app](int index) {
              if (IsColour(index)) {
                  ScanClick(app);
@@ -166,22 +165,21 @@ void DefineColor(App& app) {
 }
 
 void InitColorWindow(App& app) {
-    Form& color = app.tk.Touch("Color");
+    ColorWindow& color = app.win.color;
     for (Int16 code = CodeYellow; code <= CodePurple; ++code) {
-        color("rbtGuess", code).SetEnabled(true);
-        color("rbtGuess", code).SetVisible(true);
-        color("cbxScan", code).SetValue(0);
-        color("cbxScan", code).SetVisible(true);
+        color.rbtGuess[code].SetEnabled(true);
+        color.rbtGuess[code].SetVisible(true);
+        color.cbxScan[code].SetValue(0);
+        color.cbxScan[code].SetVisible(true);
     }
     app.game.GuessColour = CodeYellow;
-    color("rbtGuess", CodeYellow).SetEnabled(true);
+    color.rbtGuess[CodeYellow].SetEnabled(true);
     ShowRemaining(app);
 }
 
 void ShowRemaining(App& app) {
-    Form& color = app.tk.Touch("Color");
     for (Int16 code = CodeYellow; code <= CodePurple; ++code) {
-        color("lblNumRemaining", code).SetCaption(std::to_string(app.game.Remaining[code]));
+        app.win.color.lblNumRemaining[code].SetCaption(std::to_string(app.game.Remaining[code]));
     }
 }
 

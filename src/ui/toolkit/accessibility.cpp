@@ -6,13 +6,11 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QLabel>
+#include <QDialog>
 #include <QPointer>
 #include <QRegion>
 #include <QWindow>
 
-#include <cstdlib>
-#include <optional>
 #include <utility>
 
 namespace tessaline::ui::detail {
@@ -39,16 +37,15 @@ class PictureInterface final : public QAccessibleWidget {
     QStringList actionNames() const override { return {QAccessibleActionInterface::pressAction()}; }
     void doAction(const QString& action) override {
         if (action == QAccessibleActionInterface::pressAction()) {
-            static_cast<PictureWidget*>(widget())->Click();
+            emit static_cast<PictureWidget*>(widget())->clicked();
         }
     }
 };
 
 // Check boxes and radio buttons take a click anywhere in their rectangle (see
 // CheckWidget), which is where assistive technology is told they are; the
-// stock interface gives only the tick box or dot and the caption. The Guess
-// buttons also keep their group exclusive themselves (see RadioWidget), which
-// makes the stock interface take them for check boxes.
+// stock interface gives only the tick box or dot and the caption. A press
+// clicks at once, as the player's click does, where the stock one animates.
 class BoxInterface final : public QAccessibleWidget {
   public:
     BoxInterface(QAbstractButton* box, QAccessible::Role role) : QAccessibleWidget(box, role) {}
@@ -114,29 +111,12 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
     if (auto* box = qobject_cast<CheckWidget*>(object)) {
         return new BoxInterface(box, QAccessible::CheckBox);
     }
+    // The windows are dialogs to Qt only for Enter and Escape; to assistive
+    // technology they stay plain windows, whatever their kind.
+    if (auto* window = qobject_cast<QDialog*>(object)) {
+        return new QAccessibleWidget(window, QAccessible::Client);
+    }
     return nullptr;
-}
-
-// Twips of room between a label and the text box it names.
-constexpr int NearGap = 360;
-constexpr int Slack = 60; // labels may overlap their box by a pixel or so
-
-// How far `label` stands from `box` if it names it: on the box's row and
-// ending just left of it, or just above it and starting at its left edge.
-std::optional<int> Gap(const ControlDef& label, const ControlDef& box) {
-    const int labelRight = label.left + label.width;
-    const int labelBottom = label.top + label.height;
-    const int labelMiddle = label.top + label.height / 2;
-    if (labelMiddle >= box.top && labelMiddle <= box.top + box.height &&
-        labelRight >= box.left - NearGap && labelRight <= box.left + Slack &&
-        label.left < box.left) {
-        return std::abs(box.left - labelRight);
-    }
-    if (labelBottom >= box.top - NearGap && labelBottom <= box.top + Slack &&
-        label.left >= box.left - Slack && label.left < box.left + box.width) {
-        return std::abs(box.top - labelBottom);
-    }
-    return std::nullopt;
 }
 
 } // namespace
@@ -158,33 +138,6 @@ void Announce(QAccessibleEvent& event) {
         listener(&event);
     } else {
         QAccessible::updateAccessibility(&event);
-    }
-}
-
-void NameTextBoxes(std::vector<ControlSlot>& controls) {
-    for (ControlSlot& box : controls) {
-        if (box.def->kind != ControlKind::TextBox || box.widget == nullptr) {
-            continue;
-        }
-        QLabel* nearest = nullptr;
-        int nearestGap = 0;
-        for (const ControlSlot& label : controls) {
-            if (label.def->kind != ControlKind::Label || label.widget == nullptr) {
-                continue;
-            }
-            const std::optional<int> gap = Gap(*label.def, *box.def);
-            if (gap && (nearest == nullptr || *gap < nearestGap)) {
-                nearest = static_cast<QLabel*>(label.widget);
-                nearestGap = *gap;
-            }
-        }
-        if (nearest != nullptr) {
-            // A buddy names the box with the label's caption as it is now, and
-            // tells assistive technology which label belongs to which box.
-            nearest->setBuddy(box.widget);
-        } else {
-            box.widget->setAccessibleName(ToQString(box.def->name));
-        }
     }
 }
 

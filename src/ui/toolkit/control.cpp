@@ -8,10 +8,8 @@
 #include "ui/toolkit/widgets.h"
 
 #include <QAbstractButton>
-#include <QCheckBox>
-#include <QLabel>
+#include <QButtonGroup>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QTimer>
 
 #include <algorithm>
@@ -66,12 +64,15 @@ detail::ControlSlot* Control::Slot() {
 
 namespace {
 
-void Require(const Control& control, bool fits, const char* operation) {
+// The live control, its window created if needed, for an operation that must
+// fit the control's kind; nullptr once the program has ended.
+detail::ControlSlot* Live(Control& control, bool fits, const char* operation) {
     if (!fits) {
         throw std::logic_error(std::string(operation) + " does not apply to the " +
                                KindName(control.Kind()) + " " +
                                detail::Describe(control.Name(), control.Index()));
     }
+    return control.Slot();
 }
 
 bool HasCaption(ControlKind kind) {
@@ -79,95 +80,72 @@ bool HasCaption(ControlKind kind) {
            kind == ControlKind::CheckBox || kind == ControlKind::RadioButton;
 }
 
+bool IsBox(ControlKind kind) {
+    return kind == ControlKind::CheckBox || kind == ControlKind::RadioButton;
+}
+
 } // namespace
 
+// Captions and texts are the "text" property of labels, buttons and text boxes alike.
 void Control::SetCaption(std::string_view caption) {
-    Require(*this, HasCaption(kind_), "SetCaption");
-    detail::ControlSlot* slot = Slot();
-    if (slot == nullptr) {
-        return;
-    }
-    if (slot->grid != nullptr) {
-        slot->grid->SetCaption(slot->cell, ToQString(caption));
-    } else if (kind_ == ControlKind::Label) {
-        static_cast<QLabel*>(slot->widget)->setText(ToQString(caption));
-    } else {
-        static_cast<QAbstractButton*>(slot->widget)->setText(ToQString(caption));
+    if (detail::ControlSlot* slot = Live(*this, HasCaption(kind_), "SetCaption")) {
+        if (slot->grid != nullptr) {
+            slot->grid->SetCaption(slot->cell, ToQString(caption));
+        } else {
+            slot->widget->setProperty("text", ToQString(caption));
+        }
     }
 }
 
 std::string Control::Caption() {
-    Require(*this, HasCaption(kind_), "Caption");
-    detail::ControlSlot* slot = Slot();
+    detail::ControlSlot* slot = Live(*this, HasCaption(kind_), "Caption");
     if (slot == nullptr) {
         return {};
     }
-    if (slot->grid != nullptr) {
-        return ToString(slot->grid->Caption(slot->cell));
-    }
-    if (kind_ == ControlKind::Label) {
-        return ToString(static_cast<QLabel*>(slot->widget)->text());
-    }
-    return ToString(static_cast<QAbstractButton*>(slot->widget)->text());
+    return ToString(slot->grid != nullptr ? slot->grid->Caption(slot->cell)
+                                          : slot->widget->property("text").toString());
 }
 
 void Control::SetBackColour(Colour colour) {
-    Require(*this, kind_ != ControlKind::Timer, "SetBackColour");
-    detail::ControlSlot* slot = Slot();
-    if (slot == nullptr) {
-        return;
-    }
-    if (slot->grid != nullptr) {
+    detail::ControlSlot* slot = Live(*this, kind_ != ControlKind::Timer, "SetBackColour");
+    if (slot != nullptr && slot->grid != nullptr) {
         slot->grid->SetBackColour(slot->cell, colour);
-    } else if (slot->back != colour) {
+    } else if (slot != nullptr && slot->back != colour) {
         slot->back = colour;
         detail::SetWidgetBackColour(*slot->widget, colour);
     }
 }
 
 Colour Control::BackColour() {
-    Require(*this, kind_ != ControlKind::Timer, "BackColour");
-    detail::ControlSlot* slot = Slot();
+    detail::ControlSlot* slot = Live(*this, kind_ != ControlKind::Timer, "BackColour");
     if (slot == nullptr) {
         return SystemButtonFace;
     }
     if (slot->grid != nullptr) {
         return slot->grid->BackColour(slot->cell);
     }
-    if (slot->back) {
-        return *slot->back;
-    }
-    const std::optional<Colour>& fromLayout = slot->def->backColour;
-    if (fromLayout) {
-        return *fromLayout;
-    }
-    return kind_ == ControlKind::TextBox ? SystemWindowBackground : SystemButtonFace;
+    const Colour standard =
+        kind_ == ControlKind::TextBox ? SystemWindowBackground : SystemButtonFace;
+    return slot->back.value_or(slot->def->backColour.value_or(standard));
 }
 
 void Control::SetVisible(bool visible) {
-    Require(*this, kind_ != ControlKind::Timer, "SetVisible");
-    detail::ControlSlot* slot = Slot();
-    if (slot == nullptr) {
-        return;
-    }
-    if (slot->grid != nullptr) {
-        slot->grid->SetVisible(slot->cell, visible);
-    } else {
-        slot->widget->setVisible(visible);
+    if (detail::ControlSlot* slot = Live(*this, kind_ != ControlKind::Timer, "SetVisible")) {
+        if (slot->grid != nullptr) {
+            slot->grid->SetVisible(slot->cell, visible);
+        } else {
+            slot->widget->setVisible(visible);
+        }
     }
 }
 
 bool Control::IsVisible() {
-    Require(*this, kind_ != ControlKind::Timer, "IsVisible");
-    detail::ControlSlot* slot = Slot();
+    detail::ControlSlot* slot = Live(*this, kind_ != ControlKind::Timer, "IsVisible");
     if (slot == nullptr) {
         return false;
     }
-    if (slot->grid != nullptr) {
-        return slot->grid->IsVisible(slot->cell);
-    }
     // Visible as far as the control goes, whether or not its window is shown.
-    return !slot->widget->isHidden();
+    return slot->grid != nullptr ? slot->grid->IsVisible(slot->cell) : !slot->widget->isHidden();
 }
 
 void Control::SetEnabled(bool enabled) {
@@ -177,12 +155,10 @@ void Control::SetEnabled(bool enabled) {
     }
     if (slot->timer != nullptr) {
         slot->timerEnabled = enabled;
-        if (enabled && slot->timer->interval() > 0) {
-            if (!slot->timer->isActive()) {
-                slot->timer->start();
-            }
-        } else {
+        if (!enabled || slot->timer->interval() <= 0) {
             slot->timer->stop();
+        } else if (!slot->timer->isActive()) {
+            slot->timer->start();
         }
     } else if (slot->grid != nullptr) {
         slot->grid->SetEnabled(slot->cell, enabled);
@@ -199,47 +175,42 @@ bool Control::IsEnabled() {
     if (slot->timer != nullptr) {
         return slot->timerEnabled;
     }
-    if (slot->grid != nullptr) {
-        return slot->grid->IsEnabled(slot->cell);
-    }
-    return slot->widget->isEnabled();
+    return slot->grid != nullptr ? slot->grid->IsEnabled(slot->cell) : slot->widget->isEnabled();
 }
 
 int Control::Value() {
-    Require(*this, kind_ == ControlKind::CheckBox || kind_ == ControlKind::RadioButton, "Value");
-    detail::ControlSlot* slot = Slot();
-    if (slot == nullptr) {
-        return 0;
-    }
-    return static_cast<QAbstractButton*>(slot->widget)->isChecked() ? 1 : 0;
+    detail::ControlSlot* slot = Live(*this, IsBox(kind_), "Value");
+    return slot != nullptr && static_cast<QAbstractButton*>(slot->widget)->isChecked() ? 1 : 0;
 }
 
 void Control::SetValue(int value) {
-    Require(*this, kind_ == ControlKind::CheckBox || kind_ == ControlKind::RadioButton, "SetValue");
-    detail::ControlSlot* slot = Slot();
+    detail::ControlSlot* slot = Live(*this, IsBox(kind_), "SetValue");
     if (slot == nullptr) {
         return;
     }
     auto* button = static_cast<QAbstractButton*>(slot->widget);
     const bool on = value != 0;
-    auto* window = static_cast<detail::FormWindow*>(form_.window);
+    // The program's click is raised as the player's is, through the button.
     if (kind_ == ControlKind::CheckBox) {
         if (button->isChecked() != on) {
             button->setChecked(on);
-            window->RaiseClick(*slot->def);
+            emit button->clicked(on);
         }
-        return;
-    }
-    button->setChecked(on);
-    if (on) {
-        window->ClearOtherRadios(button);
-        window->RaiseClick(*slot->def);
+    } else if (on) {
+        button->setChecked(true);
+        emit button->clicked(true);
+    } else {
+        // A radio button's group keeps one selected against the player; the
+        // program may clear it, with the group's exclusivity off for a moment.
+        QButtonGroup* group = button->group();
+        group->setExclusive(false);
+        button->setChecked(false);
+        group->setExclusive(true);
     }
 }
 
 void Control::SetText(std::string_view text) {
-    Require(*this, kind_ == ControlKind::TextBox, "SetText");
-    if (detail::ControlSlot* slot = Slot(); slot != nullptr) {
+    if (detail::ControlSlot* slot = Live(*this, kind_ == ControlKind::TextBox, "SetText")) {
         auto* box = static_cast<QLineEdit*>(slot->widget);
         box->setText(ToQString(text));
         box->setCursorPosition(0); // a text too long for its box shows its start
@@ -247,15 +218,12 @@ void Control::SetText(std::string_view text) {
 }
 
 std::string Control::Text() {
-    Require(*this, kind_ == ControlKind::TextBox, "Text");
-    detail::ControlSlot* slot = Slot();
-    return slot == nullptr ? std::string()
-                           : ToString(static_cast<QLineEdit*>(slot->widget)->text());
+    detail::ControlSlot* slot = Live(*this, kind_ == ControlKind::TextBox, "Text");
+    return slot == nullptr ? std::string() : ToString(slot->widget->property("text").toString());
 }
 
 void Control::SetInterval(int milliseconds) {
-    Require(*this, kind_ == ControlKind::Timer, "SetInterval");
-    detail::ControlSlot* slot = Slot();
+    detail::ControlSlot* slot = Live(*this, kind_ == ControlKind::Timer, "SetInterval");
     if (slot == nullptr) {
         return;
     }
@@ -268,20 +236,15 @@ void Control::SetInterval(int milliseconds) {
 }
 
 int Control::Interval() {
-    Require(*this, kind_ == ControlKind::Timer, "Interval");
-    detail::ControlSlot* slot = Slot();
+    detail::ControlSlot* slot = Live(*this, kind_ == ControlKind::Timer, "Interval");
     return slot == nullptr ? 0 : slot->timer->interval();
 }
 
 void Control::SetAccessibleName(std::string_view name) {
-    Require(*this, kind_ != ControlKind::Timer, "SetAccessibleName");
-    detail::ControlSlot* slot = Slot();
-    if (slot == nullptr) {
-        return;
-    }
-    if (slot->grid != nullptr) {
+    detail::ControlSlot* slot = Live(*this, kind_ != ControlKind::Timer, "SetAccessibleName");
+    if (slot != nullptr && slot->grid != nullptr) {
         slot->grid->SetAccessibleText(slot->cell, ToQString(name));
-    } else {
+    } else if (slot != nullptr) {
         slot->widget->setAccessibleName(ToQString(name));
     }
 }

@@ -50,7 +50,8 @@ struct ControlDef {
     bool isCancel = false;  // command button pressed by Escape
     FontDef font{};
     TextAlign align = TextAlign::Left;
-    bool border = false; // a single flat line around a label
+    bool border = false;    // a single flat line around a label
+    std::string_view buddy; // a label: the text box it names, the item of the label's index
     Picture picture = Picture::None;
     int interval = 0;                 // timers: milliseconds
     bool enabled = true;              // timers start disabled where the layout says so

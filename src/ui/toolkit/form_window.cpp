@@ -1,21 +1,20 @@
 #include "ui/toolkit/form_window.h"
 
-#include "ui/toolkit/accessibility.h"
 #include "ui/toolkit/board_widget.h"
 #include "ui/toolkit/placement.h"
 #include "ui/toolkit/toolkit_qt.h"
 #include "ui/toolkit/units.h"
 #include "ui/toolkit/widgets.h"
 
-#include <QCheckBox>
+#include <QButtonGroup>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -40,10 +39,17 @@ Qt::WindowFlags FlagsFor(const FormDef& def) {
     return flags;
 }
 
+// The handler bound to `name`, or nullptr.
+template <class Handler>
+const std::function<Handler>* Bound(const Bindings<Handler>& bindings, std::string_view name) {
+    const auto found = bindings.find(name);
+    return found == bindings.end() ? nullptr : &found->second;
+}
+
 } // namespace
 
 FormWindow::FormWindow(FormState& form)
-    : QWidget(nullptr, FlagsFor(form.Def())), form_(&form), toolkit_(form.toolkit),
+    : QDialog(nullptr, FlagsFor(form.Def())), form_(&form), toolkit_(form.toolkit),
       fixedSize_(form.Def().border == BorderKind::FixedSingle) {
     const FormDef& def = form.Def();
     setWindowTitle(ToQString(def.caption));
@@ -57,8 +63,17 @@ FormWindow::FormWindow(FormState& form)
     client_->setBackgroundRole(QPalette::Button);
     client_->setAutoFillBackground(true);
     client_->setFont(DialogFont(FontDef{}));
+    // The menu bar on top, the client area below it, both as wide as the window.
+    auto* frame = new QVBoxLayout(this);
+    frame->setContentsMargins(0, 0, 0, 0);
+    frame->setSizeConstraint(QLayout::SetNoConstraint);
+    frame->addWidget(client_);
     if (!def.menus.empty()) {
-        BuildMenus(def.menus);
+        menuBar_ = new QMenuBar(this);
+        // Inside the window on every desktop, so that the client area lies below it.
+        menuBar_->setNativeMenuBar(false);
+        AddMenus(menuBar_, def.menus);
+        frame->setMenuBar(menuBar_);
     }
     BuildControls(def.controls);
     if (def.board) {
@@ -81,24 +96,8 @@ ControlSlot* FormWindow::Find(std::string_view name, int index) {
     return found == slotIndex_.end() ? nullptr : &slots_[found->second];
 }
 
-void FormWindow::BuildMenus(const std::vector<MenuDef>& menus) {
-    menuBar_ = new QMenuBar(this);
-    // Inside the window on every desktop, so that the client area lies below it.
-    menuBar_->setNativeMenuBar(false);
-    for (const MenuDef& menu : menus) {
-        if (menu.items.empty()) {
-            QAction* action = menuBar_->addAction(ToQString(menu.caption));
-            action->setObjectName(ToQString(menu.name));
-            connect(action, &QAction::triggered, this, [this, &menu] { RaiseMenu(menu.name); });
-        } else {
-            QMenu* sub = menuBar_->addMenu(ToQString(menu.caption));
-            sub->setObjectName(ToQString(menu.name));
-            AddMenuItems(sub, menu.items);
-        }
-    }
-}
-
-void FormWindow::AddMenuItems(QMenu* menu, const std::vector<MenuDef>& items) {
+// QMenuBar and QMenu share these calls but no base class that has them.
+template <class Menu> void FormWindow::AddMenus(Menu* menu, const std::vector<MenuDef>& items) {
     for (const MenuDef& item : items) {
         if (item.items.empty()) {
             QAction* action = menu->addAction(ToQString(item.caption));
@@ -107,12 +106,14 @@ void FormWindow::AddMenuItems(QMenu* menu, const std::vector<MenuDef>& items) {
         } else {
             QMenu* sub = menu->addMenu(ToQString(item.caption));
             sub->setObjectName(ToQString(item.name));
-            AddMenuItems(sub, item.items);
+            AddMenus(sub, item.items);
         }
     }
 }
 
 void FormWindow::BuildControls(const std::vector<ControlDef>& controls) {
+    // Each radio button array is one group: selecting one clears the others.
+    std::map<std::string_view, QButtonGroup*> groups;
     slots_.resize(controls.size());
     for (std::size_t i = 0; i < controls.size(); ++i) {
         const ControlDef& def = controls[i];
@@ -120,8 +121,30 @@ void FormWindow::BuildControls(const std::vector<ControlDef>& controls) {
         slot.def = &def;
         slotIndex_.emplace(std::pair{std::string(def.name), def.index}, i);
         slot.widget = BuildWidget(def, slot);
+        if (def.kind == ControlKind::RadioButton) {
+            QButtonGroup*& group = groups[def.name];
+            if (group == nullptr) {
+                group = new QButtonGroup(this);
+            }
+            group->addButton(static_cast<QAbstractButton*>(slot.widget));
+        }
     }
-    NameTextBoxes(slots_);
+    // A label names the text box it declares as its buddy, for assistive
+    // technology; a text box without one is known by its control name.
+    std::vector<const QWidget*> named;
+    for (const ControlSlot& label : slots_) {
+        if (const ControlSlot* box =
+                label.def->buddy.empty() ? nullptr : Find(label.def->buddy, label.def->index)) {
+            static_cast<QLabel*>(label.widget)->setBuddy(box->widget);
+            named.push_back(box->widget);
+        }
+    }
+    for (const ControlSlot& box : slots_) {
+        if (box.def->kind == ControlKind::TextBox &&
+            std::find(named.begin(), named.end(), box.widget) == named.end()) {
+            box.widget->setAccessibleName(ToQString(box.def->name));
+        }
+    }
 }
 
 void FormWindow::BuildBoard(const BoardDef& def) {
@@ -143,7 +166,12 @@ QWidget* FormWindow::BuildWidget(const ControlDef& def, ControlSlot& slot) {
     QWidget* widget = nullptr;
     switch (def.kind) {
     case ControlKind::Label: {
-        auto* label = new LabelWidget(client_, *this, def);
+        auto* label = new LabelWidget(client_);
+        connect(label, &LabelWidget::mouse, this,
+                [this, &def](bool down, int button, int shift, QPointF at) {
+                    RaiseMouse(down, def, button, shift, static_cast<float>(at.x()),
+                               static_cast<float>(at.y()));
+                });
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
         label->setAlignment((def.align == TextAlign::Centre ? Qt::AlignHCenter : Qt::AlignLeft) |
@@ -164,10 +192,7 @@ QWidget* FormWindow::BuildWidget(const ControlDef& def, ControlSlot& slot) {
     }
     case ControlKind::CommandButton: {
         auto* button = new QPushButton(caption, client_);
-        if (def.isDefault) {
-            button->setDefault(true);
-            defaultButton_ = button;
-        }
+        button->setDefault(def.isDefault);
         if (def.isCancel) {
             cancelButton_ = button;
         }
@@ -184,18 +209,15 @@ QWidget* FormWindow::BuildWidget(const ControlDef& def, ControlSlot& slot) {
     }
     case ControlKind::RadioButton: {
         auto* radio = new RadioWidget(caption, client_);
-        radio->setAutoExclusive(false);
         radio->setChecked(def.value);
-        radios_.push_back(radio);
-        connect(radio, &QRadioButton::clicked, this, [this, radio, &def] {
-            ClearOtherRadios(radio);
-            RaiseClick(def);
-        });
+        connect(radio, &QRadioButton::clicked, this, [this, &def] { RaiseClick(def); });
         widget = radio;
         break;
     }
     case ControlKind::PictureBox: {
-        widget = new PictureWidget(client_, *this, def);
+        auto* picture = new PictureWidget(client_, toolkit_, def);
+        connect(picture, &PictureWidget::clicked, this, [this, &def] { RaiseClick(def); });
+        widget = picture;
         break;
     }
     case ControlKind::Timer: {
@@ -206,7 +228,12 @@ QWidget* FormWindow::BuildWidget(const ControlDef& def, ControlSlot& slot) {
         if (def.enabled && def.interval > 0) {
             slot.timer->start();
         }
-        connect(slot.timer, &QTimer::timeout, this, [this, &def] { RaiseTimer(def.name); });
+        connect(slot.timer, &QTimer::timeout, this, [this, &def] {
+            if (const auto* handler =
+                    Attached() ? Bound(form_->handlers.timer, def.name) : nullptr) {
+                (*handler)();
+            }
+        });
         return nullptr;
     }
     }
@@ -264,7 +291,8 @@ void FormWindow::SetClientSize(QSize size) {
     }
     // A hidden window gets no resize event until it is shown; lay out now so
     // that sizes read back at once.
-    LayOut();
+    layout()->invalidate();
+    layout()->activate();
 }
 
 QSize FormWindow::ClientSize() const {
@@ -284,23 +312,10 @@ void FormWindow::Place(const Placement& placement) {
     setGeometry(frame);
 }
 
-void FormWindow::LayOut() {
-    const int menuHeight = MenuHeight(width());
-    if (menuBar_ != nullptr) {
-        menuBar_->setGeometry(0, 0, width(), menuHeight);
-    }
-    client_->setGeometry(0, menuHeight, width(), height() - menuHeight);
-}
-
 void FormWindow::ApplyProgramIcon(const QIcon& icon) {
     if (!icon.isNull()) {
         setWindowIcon(icon);
     }
-}
-
-void FormWindow::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    LayOut();
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {
@@ -310,33 +325,16 @@ void FormWindow::closeEvent(QCloseEvent* event) {
     }
 }
 
-void FormWindow::keyPressEvent(QKeyEvent* event) {
-    // Enter presses the focused command button, or else the default button;
-    // Escape presses the cancel button. Keys that a control uses never get here.
-    QPushButton* target = nullptr;
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        target = qobject_cast<QPushButton*>(focusWidget());
-        if (target == nullptr) {
-            target = defaultButton_;
-        }
-        break;
-    case Qt::Key_Escape:
-        target = cancelButton_;
-        break;
-    default:
-        break;
+void FormWindow::reject() {
+    if (cancelButton_ != nullptr && cancelButton_->isVisibleTo(this) &&
+        cancelButton_->isEnabled()) {
+        cancelButton_->click();
     }
-    if (target != nullptr && target->isVisibleTo(this) && target->isEnabled()) {
-        event->accept();
-        target->click();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 void FormWindow::showEvent(QShowEvent* event) {
+    // Not QDialog's, which would centre a window that has no place of its own:
+    // the window system places those.
     QWidget::showEvent(event);
     if (focusWidget() == nullptr && firstFocus_ != nullptr) {
         firstFocus_->setFocus(Qt::OtherFocusReason);
@@ -371,17 +369,6 @@ bool FormWindow::Attached() const {
     return form_ != nullptr && !toolkit_.ended;
 }
 
-namespace {
-
-// The handler bound to `name`, or nullptr.
-template <class Handler>
-const std::function<Handler>* Bound(const Bindings<Handler>& bindings, std::string_view name) {
-    const auto found = bindings.find(name);
-    return found == bindings.end() ? nullptr : &found->second;
-}
-
-} // namespace
-
 void FormWindow::RaiseClick(const ControlDef& def) {
     if (const auto* handler = Attached() ? Bound(form_->handlers.click, def.name) : nullptr) {
         (*handler)(def.index);
@@ -407,20 +394,6 @@ void FormWindow::RaiseMouse(bool down, std::string_view name, int index, int but
 void FormWindow::RaiseMenu(std::string_view item) {
     if (const auto* handler = Attached() ? Bound(form_->handlers.menu, item) : nullptr) {
         (*handler)();
-    }
-}
-
-void FormWindow::RaiseTimer(std::string_view timer) {
-    if (const auto* handler = Attached() ? Bound(form_->handlers.timer, timer) : nullptr) {
-        (*handler)();
-    }
-}
-
-void FormWindow::ClearOtherRadios(const QWidget* selected) {
-    for (QRadioButton* radio : radios_) {
-        if (radio != selected) {
-            radio->setChecked(false);
-        }
     }
 }
 

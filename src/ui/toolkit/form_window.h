@@ -1,25 +1,25 @@
 #pragma once
 // One live window built from its definition: a top-level widget holding an
 // optional menu bar and, below it, the client area with every control placed
-// where the definition puts it.
+// where the definition puts it. A dialog in Qt's sense, whatever its kind, so
+// that Enter presses the focused or else the default button and Escape the
+// cancel button, as Qt's dialogs do.
 
 #include "ui/toolkit/state.h"
 
-#include <QWidget>
+#include <QDialog>
 
 #include <string_view>
 #include <vector>
 
-class QMenu;
 class QMenuBar;
 class QPushButton;
-class QRadioButton;
 
 namespace tessaline::ui::detail {
 
 class BoardWidget;
 
-class FormWindow final : public QWidget {
+class FormWindow final : public QDialog {
   public:
     explicit FormWindow(FormState& form);
     ~FormWindow() override;
@@ -40,31 +40,27 @@ class FormWindow final : public QWidget {
     void RaiseMouse(bool down, const ControlDef& def, int button, int shift, float x, float y);
     void RaiseMouse(bool down, std::string_view name, int index, int button, int shift, float x,
                     float y);
-    void RaiseMenu(std::string_view item);
-    void RaiseTimer(std::string_view timer);
 
-    // Selecting one radio button clears the others of the window.
-    void ClearOtherRadios(const QWidget* selected);
-
-    ToolkitState& Toolkit() const { return toolkit_; }
+    // Escape: the cancel button, if the window has one, takes it as a click.
+    void reject() override;
+    // Shown and hidden as a plain window: the focus goes where the tab order
+    // says, with no text selected, and no button is made the default.
+    void setVisible(bool visible) override { QWidget::setVisible(visible); }
 
   protected:
-    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
   private:
     bool Attached() const;
-    void BuildMenus(const std::vector<MenuDef>& menus);
-    void AddMenuItems(QMenu* menu, const std::vector<MenuDef>& items);
+    template <class Menu> void AddMenus(Menu* menu, const std::vector<MenuDef>& items);
+    void RaiseMenu(std::string_view item);
     void BuildControls(const std::vector<ControlDef>& controls);
     void BuildBoard(const BoardDef& def);
     QWidget* BuildWidget(const ControlDef& def, ControlSlot& slot);
     void SetTabOrder(const std::vector<ControlDef>& controls);
     void Place(const Placement& placement);
     int MenuHeight(int width) const;
-    void LayOut();
     // The frames of the program's other placed windows on show.
     std::vector<QRect> OtherPlacedFrames() const;
 
@@ -75,10 +71,8 @@ class FormWindow final : public QWidget {
     QWidget* client_ = nullptr;
     std::vector<ControlSlot> slots_;
     ByNameIndex<std::size_t> slotIndex_;
-    std::vector<QRadioButton*> radios_;
     BoardWidget* board_ = nullptr;
     std::vector<ControlSlot> squares_; // one per square of the board
-    QPushButton* defaultButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
     QWidget* firstFocus_ = nullptr;
     bool framed_ = false; // moved clear of the others once framed, on first show

@@ -36,6 +36,7 @@ StoredDef::StoredDef(const FormDef& def) : def_(def) {
     for (ControlDef& control : def_.controls) {
         control.name = Keep(control.name);
         control.caption = Keep(control.caption);
+        control.buddy = Keep(control.buddy);
     }
     if (def_.board) {
         def_.board->name = Keep(def_.board->name);
@@ -270,6 +271,33 @@ int Form::ClientHeight() {
 
 Control& Form::operator()(std::string_view name, int index) {
     return state_.Handle(name, index);
+}
+
+ControlArray::ControlArray(Form& form, std::string_view name) {
+    const FormDef& def = form.State().Def();
+    if (def.board && def.board->name == name) {
+        for (int index = 0; index < def.board->columns * def.board->rows; ++index) {
+            items_.push_back(&form(name, index));
+        }
+    }
+    for (const ControlDef& control : def.controls) {
+        if (control.name == name && control.index >= 0) {
+            items_.resize(std::max(items_.size(), static_cast<std::size_t>(control.index) + 1));
+            items_[static_cast<std::size_t>(control.index)] = &form(name, control.index);
+        }
+    }
+    if (items_.empty()) {
+        throw std::invalid_argument("window " + std::string(form.Name()) +
+                                    " has no control array " + std::string(name));
+    }
+}
+
+Control& ControlArray::operator[](int index) const {
+    const auto at = static_cast<std::size_t>(index);
+    if (index < 0 || at >= items_.size() || items_[at] == nullptr) {
+        throw std::out_of_range("no item " + std::to_string(index) + " in a control array");
+    }
+    return *items_[at];
 }
 
 // Toolkit

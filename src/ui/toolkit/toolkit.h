@@ -18,6 +18,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tessaline::ui {
 
@@ -56,6 +57,8 @@ struct FormHandlers {
     // Ticks of a timer.
     Bindings<void()> timer;
 };
+
+class Form;
 
 namespace detail {
 struct ToolkitState;
@@ -96,7 +99,7 @@ class Control {
     // Check boxes: 0 unticked, 1 ticked. Radio buttons: 1 selected, 0 not.
     // Ticking or unticking a check box raises its click when the tick changes,
     // as the player's click does; selecting a radio button clears the other
-    // radio buttons of the window and always raises its click, as the player's
+    // radio buttons of its array and always raises its click, as the player's
     // click does even on the selected one. Unselecting raises nothing.
     int Value();
     void SetValue(int value);
@@ -126,6 +129,19 @@ class Control {
     ControlKind kind_;
     detail::ControlSlot* slot_ = nullptr; // valid while generation_ matches the window's
     unsigned generation_ = 0;
+};
+
+// The items of a control array, bound once by the array's name; each item is
+// the handle of its control.
+class ControlArray {
+  public:
+    // Throws std::invalid_argument if the window's definition has no such array.
+    ControlArray(Form& form, std::string_view name);
+    // Throws std::out_of_range for an index the array does not have.
+    Control& operator[](int index) const;
+
+  private:
+    std::vector<Control*> items_; // by index; nullptr where the array has a gap
 };
 
 // One window. The handle stays valid as long as the toolkit, whether or not the

@@ -1,6 +1,6 @@
 #include "ui/toolkit/widgets.h"
 
-#include "ui/toolkit/form_window.h"
+#include "ui/toolkit/state.h"
 #include "ui/toolkit/toolkit.h"
 #include "ui/toolkit/toolkit_qt.h"
 #include "ui/toolkit/units.h"
@@ -66,28 +66,21 @@ void KeepIndicatorWhole(QWidget& button, bool radio) {
     }
 }
 
-LabelWidget::LabelWidget(QWidget* parent, FormWindow& window, const ControlDef& def)
-    : QLabel(parent), window_(window), def_(def) {}
-
 void LabelWidget::mousePressEvent(QMouseEvent* event) {
-    Report(true, event);
+    emit mouse(true, ButtonCode(event->button()), ShiftState(event->modifiers()),
+               PointerTwips(event->position()));
 }
 
 void LabelWidget::mouseReleaseEvent(QMouseEvent* event) {
-    Report(false, event);
+    emit mouse(false, ButtonCode(event->button()), ShiftState(event->modifiers()),
+               PointerTwips(event->position()));
 }
 
-void LabelWidget::Report(bool down, QMouseEvent* event) {
-    const QPointF at = PointerTwips(event->position());
-    window_.RaiseMouse(down, def_, ButtonCode(event->button()), ShiftState(event->modifiers()),
-                       static_cast<float>(at.x()), static_cast<float>(at.y()));
-}
-
-PictureWidget::PictureWidget(QWidget* parent, FormWindow& window, const ControlDef& def)
-    : QWidget(parent), window_(window), def_(def) {}
+PictureWidget::PictureWidget(QWidget* parent, const ToolkitState& toolkit, const ControlDef& def)
+    : QWidget(parent), toolkit_(toolkit), def_(def) {}
 
 void PictureWidget::paintEvent(QPaintEvent*) {
-    const PicturePainter& paint = window_.Toolkit().picturePainter;
+    const PicturePainter& paint = toolkit_.picturePainter;
     if (paint && def_.picture != Picture::None) {
         QPainter painter(this);
         paint(painter, def_.picture, QRectF(rect()));
@@ -95,7 +88,7 @@ void PictureWidget::paintEvent(QPaintEvent*) {
 }
 
 QString PictureWidget::Description() const {
-    const PictureDescriber& describe = window_.Toolkit().pictureDescriber;
+    const PictureDescriber& describe = toolkit_.pictureDescriber;
     if (describe && def_.picture != Picture::None) {
         if (QString text = describe(def_.picture); !text.isEmpty()) {
             return text;
@@ -104,23 +97,13 @@ QString PictureWidget::Description() const {
     return ToQString(def_.name);
 }
 
-void PictureWidget::Click() {
-    window_.RaiseClick(def_);
-}
-
 void PictureWidget::mousePressEvent(QMouseEvent* event) {
     event->accept();
 }
 
 void PictureWidget::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(PointerPixel(event->position()))) {
-        window_.RaiseClick(def_);
-    }
-}
-
-void RadioWidget::nextCheckState() {
-    if (!isChecked()) {
-        setChecked(true);
+        emit clicked();
     }
 }
 

@@ -12,7 +12,7 @@ class QMouseEvent;
 
 namespace tessaline::ui::detail {
 
-class FormWindow;
+struct ToolkitState;
 
 int ButtonCode(Qt::MouseButton button);
 int ShiftState(Qt::KeyboardModifiers modifiers);
@@ -29,17 +29,17 @@ void KeepIndicatorWhole(QWidget& button, bool radio);
 
 // A label that reports mouse presses and releases in twips.
 class LabelWidget final : public QLabel {
+    Q_OBJECT
+
   public:
-    LabelWidget(QWidget* parent, FormWindow& window, const ControlDef& def);
+    using QLabel::QLabel;
+
+  signals:
+    void mouse(bool down, int button, int shift, QPointF twips);
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-
-  private:
-    void Report(bool down, QMouseEvent* event);
-    FormWindow& window_;
-    const ControlDef& def_;
 };
 
 // A box that shows one of the program's pictures and takes clicks.
@@ -47,12 +47,13 @@ class PictureWidget final : public QWidget {
     Q_OBJECT
 
   public:
-    PictureWidget(QWidget* parent, FormWindow& window, const ControlDef& def);
+    PictureWidget(QWidget* parent, const ToolkitState& toolkit, const ControlDef& def);
 
     // What the picture shows, in words; the control's name if no one said.
     QString Description() const;
-    // A click as the player's, for assistive technology.
-    void Click();
+
+  signals:
+    void clicked();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -60,7 +61,7 @@ class PictureWidget final : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
-    FormWindow& window_;
+    const ToolkitState& toolkit_;
     const ControlDef& def_;
 };
 
@@ -79,8 +80,6 @@ class CheckWidget final : public QCheckBox {
     bool hitButton(const QPoint& at) const override { return rect().contains(at); }
 };
 
-// A radio button that a click selects but never clears; the window keeps the
-// group exclusive, so that the program may also clear every button of it.
 class RadioWidget final : public QRadioButton {
     Q_OBJECT
 
@@ -88,7 +87,6 @@ class RadioWidget final : public QRadioButton {
     using QRadioButton::QRadioButton;
 
   protected:
-    void nextCheckState() override;
     bool hitButton(const QPoint& at) const override { return rect().contains(at); }
 };
 

@@ -180,36 +180,19 @@ class AccessibleControlsTests : public QObject {
         QCOMPARE(labels.front().first->object(), labelWidget);
     }
 
-    // Which label names a text box, on a window of its own: the text box at
-    // TextBoxPlace and one label placed as each row says, in twips.
-    void theLabelThatNamesATextBoxIsBesideOrAboveIt_data() {
-        QTest::addColumn<QRect>("label"); // twips
-        QTest::addColumn<QString>("name");
-        QTest::newRow("left, touching") << QRect(240, 1200, 1695, 255) << "Beside";
-        QTest::newRow("left, a gap") << QRect(240, 1230, 1400, 255) << "Beside";
-        QTest::newRow("left, too far") << QRect(240, 1200, 1200, 255) << "txtBox";
-        QTest::newRow("left, on another row") << QRect(240, 1560, 1695, 255) << "txtBox";
-        QTest::newRow("right of it") << QRect(2520, 1200, 615, 255) << "txtBox";
-        QTest::newRow("above, at its edge") << QRect(1920, 840, 1200, 255) << "Beside";
-        QTest::newRow("above, off to the left") << QRect(240, 840, 1200, 255) << "txtBox";
-        QTest::newRow("below") << QRect(1920, 1560, 1200, 255) << "txtBox";
-    }
-    void theLabelThatNamesATextBoxIsBesideOrAboveIt() {
-        QFETCH(QRect, label);
-        QFETCH(QString, name);
+    // The label a layout declares names its text box, wherever the two stand;
+    // a text box that no label names is known by its control name.
+    void theLabelDeclaredForATextBoxNamesIt() {
+        ControlDef named = Placed(ControlKind::Label, "lblFar", "Far", QRect(240, 240, 600, 255));
+        named.buddy = "txtNamed";
         Toolkit toolkit;
-        toolkit.Define(Boxes({Placed(ControlKind::Label, "lblBeside", "Beside", label),
-                              Placed(ControlKind::TextBox, "txtBox", "", TextBoxPlace)}));
-        QCOMPARE(AccessibleText(toolkit.Touch("Boxes")("txtBox")), name);
-    }
-
-    void theNearestOfTwoLabelsNamesTheBox() {
-        Toolkit toolkit;
-        toolkit.Define(
-            Boxes({Placed(ControlKind::Label, "lblAbove", "Above", QRect(1920, 840, 1200, 255)),
-                   Placed(ControlKind::Label, "lblBeside", "Beside", QRect(240, 1200, 1695, 255)),
-                   Placed(ControlKind::TextBox, "txtBox", "", TextBoxPlace)}));
-        QCOMPARE(AccessibleText(toolkit.Touch("Boxes")("txtBox")), QStringLiteral("Beside"));
+        toolkit.Define(Boxes(
+            {named, Placed(ControlKind::Label, "lblNear", "Near", QRect(240, 1200, 1695, 255)),
+             Placed(ControlKind::TextBox, "txtNamed", "", TextBoxPlace),
+             Placed(ControlKind::TextBox, "txtAlone", "", TextBoxPlace.translated(0, 600))}));
+        Form& boxes = toolkit.Touch("Boxes");
+        QCOMPARE(AccessibleText(boxes("txtNamed")), QStringLiteral("Far"));
+        QCOMPARE(AccessibleText(boxes("txtAlone")), QStringLiteral("txtAlone"));
     }
 
     void aTextBoxFollowsItsLabelsCaption() {
