@@ -7,7 +7,7 @@ WERROR    ?= OFF
 JOBS      ?= $(shell nproc)
 CMAKE_ARGS ?=
 
-.PHONY: deps configure build run test asan-test soak a11y-test wayland-test bench screenshots coverage package repro-check format format-check clean
+.PHONY: deps configure build run test asan-test soak a11y-test wayland-test desktop-test bench screenshots coverage package repro-check format format-check clean
 
 deps:
 	@scripts/install-deps
@@ -77,6 +77,16 @@ a11y-test: build
 # pointer and keyboard; not part of `test`. Screenshots go to $(BUILD)/wayland-test.
 wayland-test: build
 	scripts/wayland-test $(BUILD)/src/tessaline
+
+# One game as a player plays it on each desktop Debian 12 runs headless: the
+# X11 window managers openbox, xfwm4, mutter and kwin_x11 in Xvfb, the Wayland
+# compositors sway, weston, mutter and kwin_wayland; the beep heard (an X bell,
+# a sound stream); the board's contrast under GTK's and KDE's dark palettes.
+# Not part of `test`. Screenshots go to $(BUILD)/desktop-test/<desktop>.
+#   make desktop-test DESKTOPS="openbox sway palettes"   (default: all)
+DESKTOPS ?=
+desktop-test: build
+	scripts/desktop-test $(BUILD)/src/tessaline $(DESKTOPS)
 
 # The Debian package, written to $(BUILD)/tessaline_<version>_<arch>.deb: built
 # by dpkg-buildpackage from a copy of the tree in $(BUILD)/pkg, never outside.
