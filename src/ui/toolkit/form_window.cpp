@@ -330,15 +330,15 @@ void FormWindow::showEvent(QShowEvent* event) {
     }
     framed_ = true;
     // Clear of the program's other placed windows on show.
-    KeepClearOnceFramed(*this, [this] {
-        std::vector<QRect> frames;
+    KeepClear(*this, [this] {
+        std::vector<const QWidget*> windows;
         for (const auto& [name, form] : toolkit_.forms) {
             const FormWindow* other = form->window;
             if (other != nullptr && other != this && other->isVisible() && form->Def().placement) {
-                frames.push_back(other->frameGeometry());
+                windows.push_back(other);
             }
         }
-        return frames;
+        return windows;
     });
 }
 

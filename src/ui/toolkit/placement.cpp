@@ -29,35 +29,43 @@ template <class Step> QRect MovedClear(QRect frame, const std::vector<QRect>& ot
     return frame;
 }
 
-// Frames appear within a few event-loop turns of the window being mapped, and
-// a window manager may place a window once more just after framing it: once
-// framed, the window is looked at a few more times.
+using Windows = std::function<std::vector<const QWidget*>()>;
+
+std::vector<QRect> Frames(const std::vector<const QWidget*>& windows) {
+    std::vector<QRect> frames;
+    for (const QWidget* window : windows) {
+        frames.push_back(window->frameGeometry());
+    }
+    return frames;
+}
+
+// Moves `window` so that `frame`, where its frame is or will be, clears `others`.
+void MoveClear(QWidget& window, const QRect& frame, const std::vector<QRect>& others) {
+    const QScreen* screen = window.screen();
+    const QRect cleared =
+        ClearOf(frame, others, screen != nullptr ? screen->availableGeometry() : QRect());
+    if (cleared != frame) {
+        window.setGeometry(window.geometry().translated(cleared.topLeft() - frame.topLeft()));
+    }
+}
+
+// Frames appear within a few event-loop turns of the window being mapped.
 constexpr int Checks = 50;
-constexpr int ChecksOnceFramed = 5;
 constexpr int CheckMilliseconds = 20;
 
-void CheckFrame(QPointer<QWidget> window, std::function<std::vector<QRect>()> others, int left,
-                int leftOnceFramed) {
+void CheckFrame(QPointer<QWidget> window, Windows others, int left) {
     if (window.isNull() || !window->isVisible() || window->windowHandle() == nullptr) {
         return;
     }
     const QWindow& handle = *window->windowHandle();
     if ((handle.isExposed() && !handle.frameMargins().isNull()) || left == 0) {
-        const QRect frame = window->frameGeometry();
-        const QScreen* screen = window->screen();
-        const QRect cleared =
-            ClearOf(frame, others(), screen != nullptr ? screen->availableGeometry() : QRect());
-        if (cleared != frame) {
-            window->setGeometry(window->geometry().translated(cleared.topLeft() - frame.topLeft()));
-        }
-        --leftOnceFramed;
+        MoveClear(*window, window->frameGeometry(), Frames(others()));
+        return;
     }
-    if (left > 0 && leftOnceFramed > 0) {
-        QTimer::singleShot(CheckMilliseconds, window.data(),
-                           [window, others = std::move(others), left, leftOnceFramed]() mutable {
-                               CheckFrame(window, std::move(others), left - 1, leftOnceFramed);
-                           });
-    }
+    QTimer::singleShot(CheckMilliseconds, window.data(),
+                       [window, others = std::move(others), left]() mutable {
+                           CheckFrame(window, std::move(others), left - 1);
+                       });
 }
 
 } // namespace
@@ -79,11 +87,20 @@ QRect ClearOf(const QRect& frame, const std::vector<QRect>& others, const QRect&
     return within(aside) ? aside : frame;
 }
 
-void KeepClearOnceFramed(QWidget& window, std::function<std::vector<QRect>()> others) {
+void KeepClear(QWidget& window, Windows others) {
     if (QGuiApplication::platformName() != QLatin1String("xcb")) {
         return;
     }
-    CheckFrame(QPointer<QWidget>(&window), std::move(others), Checks, ChecksOnceFramed);
+    const std::vector<const QWidget*> shown = others();
+    for (const QWidget* other : shown) {
+        const QMargins margins =
+            other->windowHandle() != nullptr ? other->windowHandle()->frameMargins() : QMargins();
+        if (!margins.isNull()) {
+            MoveClear(window, window.geometry().marginsAdded(margins), Frames(shown));
+            break;
+        }
+    }
+    CheckFrame(QPointer<QWidget>(&window), std::move(others), Checks);
 }
 
 } // namespace tessaline::ui::detail

@@ -19,9 +19,12 @@ namespace tessaline::ui::detail {
 // would leave `screen`, just beside it; else where it stands.
 QRect ClearOf(const QRect& frame, const std::vector<QRect>& others, const QRect& screen);
 
-// Once the window manager has framed `window`, just shown at its layout
-// position, moves it clear of the frames that `others` gives. On X11 only;
-// elsewhere the window stays where the window system put it.
-void KeepClearOnceFramed(QWidget& window, std::function<std::vector<QRect>()> others);
+// Keeps `window`, about to be shown at its layout position, clear of the
+// windows that `others` gives. Before it is mapped its frame is taken to be
+// like theirs, so that it opens clear where it can; once the window manager
+// has framed it, its real frame is checked again (some window managers do not
+// move a window once they have placed it). On X11 only; elsewhere the window
+// stays where the window system puts it.
+void KeepClear(QWidget& window, std::function<std::vector<const QWidget*>()> others);
 
 } // namespace tessaline::ui::detail
