@@ -91,29 +91,23 @@ void FormState::Closed() {
 }
 
 Control& FormState::Handle(std::string_view name, int index) {
-    const auto known = controls.find(std::pair{name, index});
-    if (known != controls.end()) {
+    if (const auto known = controls.find(std::pair{name, index}); known != controls.end()) {
         return *known->second;
     }
-    std::optional<ControlKind> kind;
-    for (const ControlDef& def : Def().controls) {
-        if (def.name == name && def.index == index) {
-            kind = def.kind;
-        }
-    }
-    // The board's squares are labels.
-    if (const auto& board = Def().board;
-        board && board->name == name && index >= 0 && index < board->columns * board->rows) {
-        kind = ControlKind::Label;
-    }
-    if (!kind) {
-        throw std::invalid_argument("window " + std::string(Def().name) + " has no control " +
+    const auto found =
+        std::find_if(def.controls.begin(), def.controls.end(),
+                     [&](const ControlDef& c) { return c.name == name && c.index == index; });
+    const bool square = def.board && def.board->name == name && index >= 0 &&
+                        index < def.board->columns * def.board->rows;
+    if (found == def.controls.end() && !square) {
+        throw std::invalid_argument("window " + std::string(def.name) + " has no control " +
                                     Describe(name, index));
     }
-    auto control = std::unique_ptr<Control>(new Control(*this, std::string(name), index, *kind));
-    Control& result = *control;
-    controls.emplace(std::pair{std::string(name), index}, std::move(control));
-    return result;
+    // The board's squares are labels.
+    const ControlKind kind = square ? ControlKind::Label : found->kind;
+    auto& made = controls[std::pair{std::string(name), index}];
+    made.reset(new Control(*this, std::string(name), index, kind));
+    return *made;
 }
 
 ToolkitState::~ToolkitState() {
@@ -204,12 +198,12 @@ void Form::SetClientSize(int width, int height) {
 }
 
 int Form::ClientWidth() {
-    detail::FormWindow* window = state_.Live();
+    const detail::FormWindow* window = state_.Live();
     return window == nullptr ? 0 : detail::PixelsToTwips(window->ClientSize().width());
 }
 
 int Form::ClientHeight() {
-    detail::FormWindow* window = state_.Live();
+    const detail::FormWindow* window = state_.Live();
     return window == nullptr ? 0 : detail::PixelsToTwips(window->ClientSize().height());
 }
 
