@@ -4,7 +4,6 @@
 #include "ui/toolkit/form_window.h"
 #include "ui/toolkit/state.h"
 #include "ui/toolkit/toolkit_qt.h"
-#include "ui/toolkit/units.h"
 #include "ui/toolkit/widgets.h"
 
 #include <QAbstractButton>
@@ -19,28 +18,24 @@ namespace tessaline::ui {
 
 namespace {
 
+using enum ControlKind;
+
 std::string ToString(const QString& text) {
     return text.toUtf8().toStdString();
 }
 
-const char* KindName(ControlKind kind) {
-    switch (kind) {
-    case ControlKind::Label:
-        return "label";
-    case ControlKind::TextBox:
-        return "text box";
-    case ControlKind::CommandButton:
-        return "command button";
-    case ControlKind::CheckBox:
-        return "check box";
-    case ControlKind::RadioButton:
-        return "radio button";
-    case ControlKind::PictureBox:
-        return "picture box";
-    case ControlKind::Timer:
-        return "timer";
+// The live control, its window created if needed, for an operation that must
+// fit the control's kind; nullptr once the program has ended.
+detail::ControlSlot* Live(Control& control, bool fits, const char* operation) {
+    if (!fits) {
+        throw std::logic_error(std::string(operation) + " does not apply to " +
+                               detail::Describe(control.Name(), control.Index()));
     }
-    return "control";
+    return control.Slot();
+}
+
+bool HasCaption(ControlKind kind) {
+    return kind == Label || kind == CommandButton || kind == CheckBox || kind == RadioButton;
 }
 
 } // namespace
@@ -48,43 +43,10 @@ const char* KindName(ControlKind kind) {
 Control::Control(detail::FormState& form, std::string name, int index, ControlKind kind)
     : form_(form), name_(std::move(name)), index_(index), kind_(kind) {}
 
-Control::~Control() = default;
-
 detail::ControlSlot* Control::Slot() {
     detail::FormWindow* window = form_.Live();
-    if (window == nullptr) {
-        return nullptr;
-    }
-    if (slot_ == nullptr || generation_ != form_.generation) {
-        slot_ = window->Find(name_, index_);
-        generation_ = form_.generation;
-    }
-    return slot_;
+    return window == nullptr ? nullptr : window->Find(name_, index_);
 }
-
-namespace {
-
-// The live control, its window created if needed, for an operation that must
-// fit the control's kind; nullptr once the program has ended.
-detail::ControlSlot* Live(Control& control, bool fits, const char* operation) {
-    if (!fits) {
-        throw std::logic_error(std::string(operation) + " does not apply to the " +
-                               KindName(control.Kind()) + " " +
-                               detail::Describe(control.Name(), control.Index()));
-    }
-    return control.Slot();
-}
-
-bool HasCaption(ControlKind kind) {
-    return kind == ControlKind::Label || kind == ControlKind::CommandButton ||
-           kind == ControlKind::CheckBox || kind == ControlKind::RadioButton;
-}
-
-bool IsBox(ControlKind kind) {
-    return kind == ControlKind::CheckBox || kind == ControlKind::RadioButton;
-}
-
-} // namespace
 
 // Captions and texts are the "text" property of labels, buttons and text boxes alike.
 void Control::SetCaption(std::string_view caption) {
@@ -107,7 +69,7 @@ std::string Control::Caption() {
 }
 
 void Control::SetBackColour(Colour colour) {
-    detail::ControlSlot* slot = Live(*this, kind_ != ControlKind::Timer, "SetBackColour");
+    detail::ControlSlot* slot = Live(*this, kind_ != Timer, "SetBackColour");
     if (slot != nullptr && slot->grid != nullptr) {
         slot->grid->SetBackColour(slot->cell, colour);
     } else if (slot != nullptr && slot->back != colour) {
@@ -117,20 +79,19 @@ void Control::SetBackColour(Colour colour) {
 }
 
 Colour Control::BackColour() {
-    detail::ControlSlot* slot = Live(*this, kind_ != ControlKind::Timer, "BackColour");
+    detail::ControlSlot* slot = Live(*this, kind_ != Timer, "BackColour");
     if (slot == nullptr) {
         return SystemButtonFace;
     }
     if (slot->grid != nullptr) {
         return slot->grid->BackColour(slot->cell);
     }
-    const Colour standard =
-        kind_ == ControlKind::TextBox ? SystemWindowBackground : SystemButtonFace;
+    const Colour standard = kind_ == TextBox ? SystemWindowBackground : SystemButtonFace;
     return slot->back.value_or(slot->def->backColour.value_or(standard));
 }
 
 void Control::SetVisible(bool visible) {
-    if (detail::ControlSlot* slot = Live(*this, kind_ != ControlKind::Timer, "SetVisible")) {
+    if (detail::ControlSlot* slot = Live(*this, kind_ != Timer, "SetVisible")) {
         if (slot->grid != nullptr) {
             slot->grid->SetVisible(slot->cell, visible);
         } else {
@@ -140,7 +101,7 @@ void Control::SetVisible(bool visible) {
 }
 
 bool Control::IsVisible() {
-    detail::ControlSlot* slot = Live(*this, kind_ != ControlKind::Timer, "IsVisible");
+    detail::ControlSlot* slot = Live(*this, kind_ != Timer, "IsVisible");
     if (slot == nullptr) {
         return false;
     }
@@ -179,38 +140,31 @@ bool Control::IsEnabled() {
 }
 
 int Control::Value() {
-    detail::ControlSlot* slot = Live(*this, IsBox(kind_), "Value");
+    detail::ControlSlot* slot = Live(*this, kind_ == CheckBox || kind_ == RadioButton, "Value");
     return slot != nullptr && static_cast<QAbstractButton*>(slot->widget)->isChecked() ? 1 : 0;
 }
 
 void Control::SetValue(int value) {
-    detail::ControlSlot* slot = Live(*this, IsBox(kind_), "SetValue");
+    detail::ControlSlot* slot = Live(*this, kind_ == CheckBox || kind_ == RadioButton, "SetValue");
     if (slot == nullptr) {
         return;
     }
     auto* button = static_cast<QAbstractButton*>(slot->widget);
     const bool on = value != 0;
-    // The program's click is raised as the player's is, through the button.
-    if (kind_ == ControlKind::CheckBox) {
-        if (button->isChecked() != on) {
-            button->setChecked(on);
-            emit button->clicked(on);
-        }
-    } else if (on) {
-        button->setChecked(true);
-        emit button->clicked(true);
-    } else {
-        // A radio button's group keeps one selected against the player; the
-        // program may clear it, with the group's exclusivity off for a moment.
-        QButtonGroup* group = button->group();
-        group->setExclusive(false);
+    if (kind_ == RadioButton && !on) {
+        // The group keeps one selected against the player, not against the program.
+        button->group()->setExclusive(false);
         button->setChecked(false);
-        group->setExclusive(true);
+        button->group()->setExclusive(true);
+    } else if (kind_ == RadioButton || button->isChecked() != on) {
+        // The program's click is raised as the player's is, through the button.
+        button->setChecked(on);
+        emit button->clicked(on);
     }
 }
 
 void Control::SetText(std::string_view text) {
-    if (detail::ControlSlot* slot = Live(*this, kind_ == ControlKind::TextBox, "SetText")) {
+    if (detail::ControlSlot* slot = Live(*this, kind_ == TextBox, "SetText")) {
         auto* box = static_cast<QLineEdit*>(slot->widget);
         box->setText(ToQString(text));
         box->setCursorPosition(0); // a text too long for its box shows its start
@@ -218,12 +172,12 @@ void Control::SetText(std::string_view text) {
 }
 
 std::string Control::Text() {
-    detail::ControlSlot* slot = Live(*this, kind_ == ControlKind::TextBox, "Text");
+    detail::ControlSlot* slot = Live(*this, kind_ == TextBox, "Text");
     return slot == nullptr ? std::string() : ToString(slot->widget->property("text").toString());
 }
 
 void Control::SetInterval(int milliseconds) {
-    detail::ControlSlot* slot = Live(*this, kind_ == ControlKind::Timer, "SetInterval");
+    detail::ControlSlot* slot = Live(*this, kind_ == Timer, "SetInterval");
     if (slot == nullptr) {
         return;
     }
@@ -236,12 +190,12 @@ void Control::SetInterval(int milliseconds) {
 }
 
 int Control::Interval() {
-    detail::ControlSlot* slot = Live(*this, kind_ == ControlKind::Timer, "Interval");
+    detail::ControlSlot* slot = Live(*this, kind_ == Timer, "Interval");
     return slot == nullptr ? 0 : slot->timer->interval();
 }
 
 void Control::SetAccessibleName(std::string_view name) {
-    detail::ControlSlot* slot = Live(*this, kind_ != ControlKind::Timer, "SetAccessibleName");
+    detail::ControlSlot* slot = Live(*this, kind_ != Timer, "SetAccessibleName");
     if (slot != nullptr && slot->grid != nullptr) {
         slot->grid->SetAccessibleText(slot->cell, ToQString(name));
     } else if (slot != nullptr) {

@@ -1,7 +1,6 @@
 #pragma once
-// A window as data: what it is called, how big it is, where it goes and every
-// control on it, all in twips (15 to a logical pixel). The toolkit builds a
-// live window from one of these; nothing here knows a widget.
+// A window as data: its name, size, place and every control on it, in twips
+// (15 to a logical pixel). Nothing here knows a widget.
 
 #include "model/colours.h"
 
@@ -59,11 +58,10 @@ struct ControlDef {
     std::optional<Colour> foreColour;
 };
 
-// A control array of square labels set out as a grid and painted by one
-// widget: item i lies at column i % columns, row i / columns. A square is
-// `side` wide and the next one starts `spacing` further on, so that
-// neighbours overlap and share their border lines; a higher index lies on
-// top. Every square is a bordered label with its caption centred.
+// A control array of bordered square labels, captions centred, painted by one
+// widget: item i at column i % columns, row i / columns. Squares are `side`
+// wide and `spacing` apart, so neighbours share their border lines; a higher
+// index lies on top.
 struct BoardDef {
     std::string_view name; // of the control array
     int columns = 0;

@@ -3,14 +3,13 @@
 // moment. Private to the toolkit.
 
 #include "ui/toolkit/bell.h"
-#include "ui/toolkit/toolkit.h"
+#include "ui/toolkit/toolkit_qt.h"
 
 #include <QIcon>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 
-#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
@@ -20,8 +19,6 @@
 #include <utility>
 #include <vector>
 
-class QPainter;
-class QRectF;
 class QTimer;
 class QWidget;
 
@@ -29,9 +26,6 @@ namespace tessaline::ui::detail {
 
 class FormWindow;
 class BoardWidget;
-
-using PicturePainter = std::function<void(QPainter&, Picture, const QRectF&)>;
-using PictureDescriber = std::function<QString(Picture)>;
 
 // Orders (name, index) pairs whatever string type holds the name, so that a
 // lookup by string_view allocates nothing.
@@ -44,22 +38,6 @@ struct NameIndexLess {
 };
 
 template <class T> using ByNameIndex = std::map<std::pair<std::string, int>, T, NameIndexLess>;
-
-// A copy of a definition that owns its texts, so that callers may build
-// definitions from temporary strings.
-class StoredDef {
-  public:
-    explicit StoredDef(const FormDef& def);
-    StoredDef(const StoredDef&) = delete;
-    StoredDef& operator=(const StoredDef&) = delete;
-    const FormDef& Def() const { return def_; }
-
-  private:
-    std::string_view Keep(std::string_view text);
-    void KeepMenus(std::vector<MenuDef>& menus);
-    std::deque<std::string> texts_; // a deque never moves what it holds
-    FormDef def_;
-};
 
 // One control of a live window.
 struct ControlSlot {
@@ -76,11 +54,10 @@ struct ToolkitState;
 
 struct FormState {
     FormState(ToolkitState& owner, const FormDef& def, FormHandlers eventHandlers);
-    ~FormState();
     FormState(const FormState&) = delete;
     FormState& operator=(const FormState&) = delete;
 
-    const FormDef& Def() const { return stored.Def(); }
+    const FormDef& Def() const { return def; }
     // The window, created hidden (load handler included) if it does not exist;
     // nullptr once the program has ended.
     FormWindow* Live();
@@ -89,16 +66,15 @@ struct FormState {
     Control& Handle(std::string_view name, int index);
 
     ToolkitState& toolkit;
-    StoredDef stored;
+    FormDef def; // its texts are the caller's
     FormHandlers handlers;
     Form handle;
     FormWindow* window = nullptr;
-    unsigned generation = 0; // counts the windows created, so handles notice a new one
     ByNameIndex<std::unique_ptr<Control>> controls;
 };
 
 struct ToolkitState {
-    ToolkitState();
+    ToolkitState() = default;
     ~ToolkitState();
     ToolkitState(const ToolkitState&) = delete;
     ToolkitState& operator=(const ToolkitState&) = delete;
@@ -121,6 +97,8 @@ struct ToolkitState {
 };
 
 // A control as error messages name it: "Square(12)", or "btnOK".
-std::string Describe(std::string_view name, int index);
+inline std::string Describe(std::string_view name, int index) {
+    return std::string(name) + (index < 0 ? "" : "(" + std::to_string(index) + ")");
+}
 
 } // namespace tessaline::ui::detail

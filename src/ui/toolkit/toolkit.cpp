@@ -16,55 +16,7 @@ namespace tessaline::ui {
 
 namespace detail {
 
-std::string Describe(std::string_view name, int index) {
-    std::string text(name);
-    if (index >= 0) {
-        text += '(';
-        text += std::to_string(index);
-        text += ')';
-    }
-    return text;
-}
-
-} // namespace detail
-
-namespace detail {
-
-StoredDef::StoredDef(const FormDef& def) : def_(def) {
-    def_.name = Keep(def.name);
-    def_.caption = Keep(def.caption);
-    for (ControlDef& control : def_.controls) {
-        control.name = Keep(control.name);
-        control.caption = Keep(control.caption);
-        control.buddy = Keep(control.buddy);
-    }
-    if (def_.board) {
-        def_.board->name = Keep(def_.board->name);
-    }
-    KeepMenus(def_.menus);
-}
-
-std::string_view StoredDef::Keep(std::string_view text) {
-    return texts_.emplace_back(text);
-}
-
-void StoredDef::KeepMenus(std::vector<MenuDef>& menus) {
-    for (MenuDef& menu : menus) {
-        menu.name = Keep(menu.name);
-        menu.caption = Keep(menu.caption);
-        KeepMenus(menu.items);
-    }
-}
-
 namespace {
-
-bool HasControl(const FormDef& def, std::string_view name,
-                std::initializer_list<ControlKind> kinds) {
-    return std::any_of(def.controls.begin(), def.controls.end(), [&](const ControlDef& control) {
-        return control.name == name &&
-               std::find(kinds.begin(), kinds.end(), control.kind) != kinds.end();
-    });
-}
 
 bool HasMenuCommand(const std::vector<MenuDef>& menus, std::string_view name) {
     return std::any_of(menus.begin(), menus.end(), [&](const MenuDef& menu) {
@@ -72,50 +24,50 @@ bool HasMenuCommand(const std::vector<MenuDef>& menus, std::string_view name) {
     });
 }
 
-// Throws unless every name bound passes `has`; `what` says what the name must be.
-template <class Handler, class Has>
-void CheckBound(const FormDef& def, const Bindings<Handler>& bindings, const char* what, Has has) {
-    for (const auto& [name, handler] : bindings) {
-        if (!has(name)) {
-            throw std::invalid_argument("window " + std::string(def.name) + " has no " + what +
-                                        " " + name + " to bind a handler to");
-        }
-    }
-}
-
 void CheckBindings(const FormDef& def, const FormHandlers& handlers) {
     using enum ControlKind;
-    const auto clickable = [&](std::string_view name) {
-        return HasControl(def, name, {CommandButton, CheckBox, RadioButton, PictureBox});
+    const auto has = [&](std::string_view name, std::initializer_list<ControlKind> kinds) {
+        return std::any_of(def.controls.begin(), def.controls.end(), [&](const ControlDef& c) {
+            return c.name == name && std::find(kinds.begin(), kinds.end(), c.kind) != kinds.end();
+        });
+    };
+    // Throws unless every name bound passes `fits`; `what` says what the name must be.
+    const auto check = [&](const auto& bindings, const char* what, auto fits) {
+        for (const auto& [name, handler] : bindings) {
+            if (!fits(name)) {
+                throw std::invalid_argument("window " + std::string(def.name) + " has no " + what +
+                                            " " + name + " to bind a handler to");
+            }
+        }
     };
     const auto label = [&](std::string_view name) {
-        return HasControl(def, name, {Label}) || (def.board && def.board->name == name);
+        return has(name, {Label}) || (def.board && def.board->name == name);
     };
-    CheckBound(def, handlers.click, "button, check box, radio button or picture box", clickable);
-    CheckBound(def, handlers.mouseDown, "label", label);
-    CheckBound(def, handlers.mouseUp, "label", label);
-    CheckBound(def, handlers.timer, "timer",
-               [&](std::string_view name) { return HasControl(def, name, {Timer}); });
-    CheckBound(def, handlers.menu, "menu command",
-               [&](std::string_view name) { return HasMenuCommand(def.menus, name); });
+    check(handlers.click, "button, check box, radio button or picture box",
+          [&](std::string_view name) {
+              return has(name, {CommandButton, CheckBox, RadioButton, PictureBox});
+          });
+    check(handlers.mouseDown, "label", label);
+    check(handlers.mouseUp, "label", label);
+    check(handlers.timer, "timer", [&](std::string_view name) { return has(name, {Timer}); });
+    check(handlers.menu, "menu command",
+          [&](std::string_view name) { return HasMenuCommand(def.menus, name); });
 }
 
 } // namespace
 
-FormState::FormState(ToolkitState& owner, const FormDef& def, FormHandlers eventHandlers)
-    : toolkit(owner), stored(def), handlers(std::move(eventHandlers)), handle(*this) {
+FormState::FormState(ToolkitState& owner, const FormDef& definition, FormHandlers eventHandlers)
+    : toolkit(owner), def(definition), handlers(std::move(eventHandlers)), handle(*this) {
     ByNameIndex<bool> seen;
-    for (const ControlDef& control : Def().controls) {
+    for (const ControlDef& control : def.controls) {
         if (!seen.emplace(std::pair{std::string(control.name), control.index}, true).second) {
-            throw std::invalid_argument("window " + std::string(Def().name) +
+            throw std::invalid_argument("window " + std::string(def.name) +
                                         " defines the control " +
                                         Describe(control.name, control.index) + " twice");
         }
     }
-    CheckBindings(Def(), handlers);
+    CheckBindings(def, handlers);
 }
-
-FormState::~FormState() = default;
 
 FormWindow* FormState::Live() {
     if (toolkit.ended) {
@@ -123,7 +75,6 @@ FormWindow* FormState::Live() {
     }
     if (window == nullptr) {
         window = new FormWindow(*this);
-        ++generation;
         if (handlers.load) {
             handlers.load();
         }
@@ -140,34 +91,23 @@ void FormState::Closed() {
 }
 
 Control& FormState::Handle(std::string_view name, int index) {
-    const auto known = controls.find(std::pair{name, index});
-    if (known != controls.end()) {
+    if (const auto known = controls.find(std::pair{name, index}); known != controls.end()) {
         return *known->second;
     }
-    std::optional<ControlKind> kind;
-    for (const ControlDef& def : Def().controls) {
-        if (def.name == name && def.index == index) {
-            kind = def.kind;
-        }
-    }
-    // The board's squares are labels.
-    if (const auto& board = Def().board;
-        board && board->name == name && index >= 0 && index < board->columns * board->rows) {
-        kind = ControlKind::Label;
-    }
-    if (!kind) {
-        throw std::invalid_argument("window " + std::string(Def().name) + " has no control " +
+    const auto found =
+        std::find_if(def.controls.begin(), def.controls.end(),
+                     [&](const ControlDef& c) { return c.name == name && c.index == index; });
+    const bool square = def.board && def.board->name == name && index >= 0 &&
+                        index < def.board->columns * def.board->rows;
+    if (found == def.controls.end() && !square) {
+        throw std::invalid_argument("window " + std::string(def.name) + " has no control " +
                                     Describe(name, index));
     }
-    auto control = std::unique_ptr<Control>(new Control(*this, std::string(name), index, *kind));
-    Control& result = *control;
-    controls.emplace(std::pair{std::string(name), index}, std::move(control));
-    return result;
-}
-
-ToolkitState::ToolkitState() {
-    // The program ends when its main window closes, and only then.
-    QApplication::setQuitOnLastWindowClosed(false);
+    // The board's squares are labels.
+    const ControlKind kind = square ? ControlKind::Label : found->kind;
+    auto& made = controls[std::pair{std::string(name), index}];
+    made.reset(new Control(*this, std::string(name), index, kind));
+    return *made;
 }
 
 ToolkitState::~ToolkitState() {
@@ -217,8 +157,6 @@ void ToolkitState::EndProgram() {
 
 } // namespace detail
 
-Form::~Form() = default;
-
 std::string_view Form::Name() const {
     return state_.Def().name;
 }
@@ -260,12 +198,12 @@ void Form::SetClientSize(int width, int height) {
 }
 
 int Form::ClientWidth() {
-    detail::FormWindow* window = state_.Live();
+    const detail::FormWindow* window = state_.Live();
     return window == nullptr ? 0 : detail::PixelsToTwips(window->ClientSize().width());
 }
 
 int Form::ClientHeight() {
-    detail::FormWindow* window = state_.Live();
+    const detail::FormWindow* window = state_.Live();
     return window == nullptr ? 0 : detail::PixelsToTwips(window->ClientSize().height());
 }
 
@@ -303,6 +241,8 @@ Control& ControlArray::operator[](int index) const {
 // Toolkit
 
 Toolkit::Toolkit() : state_(std::make_unique<detail::ToolkitState>()) {
+    // The program ends when its main window closes, and only then.
+    QApplication::setQuitOnLastWindowClosed(false);
     detail::InstallAccessibility();
 }
 

@@ -33,28 +33,21 @@ inline constexpr int ShiftMask = 1;
 inline constexpr int CtrlMask = 2;
 inline constexpr int AltMask = 4;
 
-// Handlers bound by name to the controls or menu items of one window. A
-// control array has one handler for all its items, which receives the item's
-// index; a plain control's handler receives -1.
+// Handlers by control or menu item name. A control array has one handler for
+// all its items, which receives the item's index; a plain control's gets -1.
 template <class Handler>
 using Bindings = std::map<std::string, std::function<Handler>, std::less<>>;
 
-// The events of one window, bound where the window is defined. Toolkit::Define
-// checks every bound name against the window's definition, so that a misspelt
-// name is an error at once rather than a command that does nothing.
+// The events of one window. Toolkit::Define checks every bound name against
+// the definition, so a misspelt name fails at once, not as a dead command.
 struct FormHandlers {
-    // The window created, hidden.
-    std::function<void()> load;
-    // Command buttons, check boxes, radio buttons and picture boxes.
-    Bindings<void(int index)> click;
-    // Command items of the menu bar.
-    Bindings<void()> menu;
-    // Press and release of a mouse button on a label. X and Y are in twips from
-    // the label's top-left corner. A release goes to the label that took the
-    // press, wherever the pointer is by then.
+    std::function<void()> load;      // the window created, hidden
+    Bindings<void(int index)> click; // buttons, boxes and pictures
+    Bindings<void()> menu;           // command items of the menu bar
+    // A mouse button on a label, x and y in twips from its corner. The release
+    // goes to the label that took the press, wherever the pointer is by then.
     Bindings<void(int index, int button, int shift, float x, float y)> mouseDown;
     Bindings<void(int index, int button, int shift, float x, float y)> mouseUp;
-    // Ticks of a timer.
     Bindings<void()> timer;
 };
 
@@ -66,20 +59,17 @@ struct FormState;
 struct ControlSlot;
 } // namespace detail
 
-// One control, or one item of a control array, of a window. The handle stays
-// valid as long as the toolkit; every operation first makes sure its window
-// exists (creating it from its definition if needed). Operations that do not
-// fit the kind of control throw std::logic_error: that is a fault of the
-// calling code, not of the player.
+// One control, or one item of a control array. The handle lives as long as the
+// toolkit; every operation first creates its window if needed. An operation
+// that does not fit the kind of control throws std::logic_error (a fault of
+// the calling code, not of the player).
 class Control {
   public:
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
-    ~Control();
 
     std::string_view Name() const { return name_; }
     int Index() const { return index_; }
-    ControlKind Kind() const { return kind_; }
 
     // Labels, command buttons, check boxes and radio buttons.
     void SetCaption(std::string_view caption);
@@ -96,11 +86,10 @@ class Control {
     void SetEnabled(bool enabled);
     bool IsEnabled();
 
-    // Check boxes: 0 unticked, 1 ticked. Radio buttons: 1 selected, 0 not.
-    // Ticking or unticking a check box raises its click when the tick changes,
-    // as the player's click does; selecting a radio button clears the other
-    // radio buttons of its array and always raises its click, as the player's
-    // click does even on the selected one. Unselecting raises nothing.
+    // Check boxes: 1 ticked. Radio buttons: 1 selected. As the player's click
+    // does, a changed tick raises the check box's click, and selecting a radio
+    // button clears the rest of its array and always raises its click.
+    // Unselecting raises nothing.
     int Value();
     void SetValue(int value);
 
@@ -115,8 +104,7 @@ class Control {
     // What assistive technology announces for the control.
     void SetAccessibleName(std::string_view name);
 
-    // For the toolkit's Qt side: the live control, its window created if
-    // needed; nullptr once the program has ended.
+    // For the Qt side: the live control; nullptr once the program has ended.
     detail::ControlSlot* Slot();
 
   private:
@@ -127,12 +115,9 @@ class Control {
     std::string name_;
     int index_;
     ControlKind kind_;
-    detail::ControlSlot* slot_ = nullptr; // valid while generation_ matches the window's
-    unsigned generation_ = 0;
 };
 
-// The items of a control array, bound once by the array's name; each item is
-// the handle of its control.
+// The items of a control array, bound once by the array's name.
 class ControlArray {
   public:
     // Throws std::invalid_argument if the window's definition has no such array.
@@ -144,13 +129,12 @@ class ControlArray {
     std::vector<Control*> items_; // by index; nullptr where the array has a gap
 };
 
-// One window. The handle stays valid as long as the toolkit, whether or not the
-// window exists at a given moment.
+// One window. The handle lives as long as the toolkit, whether or not the
+// window exists.
 class Form {
   public:
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
-    ~Form();
 
     std::string_view Name() const;
     // Whether the window exists now; asking creates nothing.
@@ -169,8 +153,8 @@ class Form {
     int ClientWidth();
     int ClientHeight();
 
-    // A control by name, and by index for an item of a control array. Throws
-    // std::invalid_argument if the window's definition has no such control.
+    // A control, by index for an item of an array. Throws std::invalid_argument
+    // if the definition has no such control.
     Control& operator()(std::string_view name, int index = -1);
 
     detail::FormState& State() { return state_; } // for the toolkit's Qt side
@@ -189,18 +173,16 @@ class Toolkit {
     Toolkit(const Toolkit&) = delete;
     Toolkit& operator=(const Toolkit&) = delete;
 
-    // Register a window. The first window defined is the main window unless
-    // SetMainForm names another. Throws std::invalid_argument, naming the
-    // window and the name at fault, for a window defined twice and for a
-    // handler bound to a name the definition does not have for that event: a
-    // click bound to anything but a command button, check box, radio button
-    // or picture box, a mouse handler to anything but a label, a tick to
-    // anything but a timer, a menu handler to anything but a command item.
+    // Register a window; its definition's texts must outlive the toolkit. The
+    // first window defined is the main window unless SetMainForm names another.
+    // Throws std::invalid_argument, naming what is at fault, for a window or
+    // control defined twice and for a handler bound to a name the window lacks
+    // for that event (clicks: buttons, boxes, pictures; mouse: labels; ticks:
+    // timers; menu: command items).
     void Define(const FormDef& def, FormHandlers handlers = {});
     void SetMainForm(std::string_view name);
 
-    // The handle of a defined window; creates nothing. Throws
-    // std::invalid_argument for a name never defined.
+    // A defined window, created by nothing; std::invalid_argument if unknown.
     Form& operator[](std::string_view name);
     // The window, created hidden (load handler included) if it does not exist.
     Form& Touch(std::string_view name);
@@ -210,8 +192,8 @@ class Toolkit {
     void Beep();
     int BeepCount() const;
 
-    // All windows close at once and no further handler runs; the event loop
-    // is told to end. Operations on windows do nothing afterwards.
+    // All windows close, no further handler runs and the event loop ends.
+    // Operations on windows do nothing afterwards.
     void EndProgram();
     bool Ended() const;
 

@@ -37,22 +37,20 @@ void SetProgramIcon(Toolkit& toolkit, const QIcon& icon);
 QWidget* WindowWidget(Form& form);
 // The client area, below the menu bar; creates the window if needed.
 QWidget* ClientWidget(Form& form);
-// The widget that shows a control (for an item of a painted label array, the
-// widget that paints the whole array) and the control's rectangle in that
-// widget's coordinates. Creates the window if needed; nullptr and an empty
-// rectangle for a timer.
+// The widget that shows a control (for a square, the board) and the control's
+// rectangle in it. Creates the window if needed; nullptr and empty for a timer.
 QWidget* ControlWidget(Control& control);
 QRect ControlRect(Control& control);
-// How often a painted label array has been painted; -1 for any other control.
+// How often the board has been painted; -1 for any other control.
 int PaintCount(Control& control);
-// The name assistive technology announces for a control: its own accessible
-// name if the program set one, or else what the control shows (a caption, the
-// label beside a text box, a picture's description).
+// What assistive technology announces for a control: the accessible name the
+// program set, or else what it shows (a caption, a text box's buddy label, a
+// picture's description).
 QString AccessibleText(Control& control);
 
-// For tests and tools: receives what assistive technology would be told about
-// the painted label arrays, in its place, as if it were listening. nullptr
-// gives the telling back to Qt. Returns the listener set before.
+// For tests and tools: receives, in assistive technology's place, what it
+// would be told about the board; nullptr gives it back to Qt. Returns the
+// listener set before.
 using AccessibilityListener = void (*)(QAccessibleEvent*);
 AccessibilityListener SetAccessibilityListener(AccessibilityListener listener);
 

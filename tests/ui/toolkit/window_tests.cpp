@@ -383,27 +383,6 @@ class WindowTests : public QObject {
         }
     }
 
-    void definitions_may_come_from_temporary_texts() {
-        Toolkit toolkit;
-        {
-            std::string name = "Temporary window with a long name";
-            std::string caption = "A caption that is far too long for small strings";
-            std::string label = "lblSomething that is also long enough";
-            FormDef def;
-            def.name = name;
-            def.caption = caption;
-            def.controls = {Make(ControlKind::Label, label, -1, caption, 0, 0, 600, 255)};
-            toolkit.Define(def);
-            name.assign(name.size(), 'x');
-            caption.assign(caption.size(), 'y');
-        }
-        Form& form = toolkit.Touch("Temporary window with a long name");
-        QCOMPARE(WindowWidget(form)->windowTitle(),
-                 QStringLiteral("A caption that is far too long for small strings"));
-        QCOMPARE(form("lblSomething that is also long enough").Caption(),
-                 std::string("A caption that is far too long for small strings"));
-    }
-
     void grab_renders_menu_bar_and_client() {
         Toolkit toolkit;
         toolkit.Define(MainDef());
