@@ -42,6 +42,7 @@ template <class T> using ByNameIndex = std::map<std::pair<std::string, int>, T, 
 // One control of a live window.
 struct ControlSlot {
     const ControlDef* def = nullptr;
+    Control* handle = nullptr;   // holds the control's handlers
     QWidget* widget = nullptr;   // the control's widget, or the board that paints it
     BoardWidget* grid = nullptr; // set for a square of the board
     int cell = -1;
@@ -53,7 +54,7 @@ struct ControlSlot {
 struct ToolkitState;
 
 struct FormState {
-    FormState(ToolkitState& owner, const FormDef& def, FormHandlers eventHandlers);
+    FormState(ToolkitState& owner, const FormDef& def);
     FormState(const FormState&) = delete;
     FormState& operator=(const FormState&) = delete;
 
@@ -67,10 +68,11 @@ struct FormState {
 
     ToolkitState& toolkit;
     FormDef def; // its texts are the caller's
-    FormHandlers handlers;
+    std::function<void()> load;
     Form handle;
     FormWindow* window = nullptr;
     ByNameIndex<std::unique_ptr<Control>> controls;
+    std::map<std::string, Command, std::less<>> commands;
 };
 
 struct ToolkitState {

@@ -79,9 +79,9 @@ class InputTests : public QObject {
         // clicked one, which raises its click once more, nested.
         Recorder events;
         Toolkit toolkit;
-        FormHandlers handlers = events.Handlers(ColourDef());
-        handlers.click["rbtGuess"] = [&, record = handlers.click["rbtGuess"]](int index) {
-            record(index);
+        events.Define(toolkit, ColourDef());
+        ControlArray(toolkit["Color"], "rbtGuess").OnClick([&](int index) {
+            events.Record("Color click rbtGuess(" + std::to_string(index) + ")");
             Form& form = toolkit["Color"];
             for (int i = 1; i <= 6; ++i) {
                 form("rbtGuess", i).SetEnabled(false);
@@ -95,8 +95,7 @@ class InputTests : public QObject {
             for (int i = 1; i <= 6; ++i) {
                 form("rbtGuess", i).SetEnabled(true);
             }
-        };
-        toolkit.Define(ColourDef(), handlers);
+        });
         Form& form = toolkit.Touch("Color");
         form.Show();
         QVERIFY(QTest::qWaitForWindowExposed(WindowWidget(form)));
