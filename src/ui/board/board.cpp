@@ -33,14 +33,17 @@ void BindBoard(App& app) {
     // line, or anywhere once a smaller board is in play than the window shows)
     // reaches no rule: it would lose the game on a square never dealt, or
     // uncover one that no count holds.
-    app.win.board.Square.OnMouse([&app](int index, bool down, int button, int shift, float x,
-                                        float y) {
-        if (InBoard(app.game, ColumnOf(index), RowOf(index))) {
-            (down ? Square_MouseDown
-                  : Square_MouseUp)(app.game, app.frontend, static_cast<Int16>(index),
-                                    static_cast<Int16>(button), static_cast<Int16>(shift), x, y);
-        }
-    });
+    for (int index = 0; index < SquareCount; ++index) {
+        app.win.board.Square[index].OnMouse(
+            [&app, index](bool down, int button, int shift, float x, float y) {
+                if (!InBoard(app.game, ColumnOf(index), RowOf(index))) {
+                    return;
+                }
+                const auto rule = down ? Square_MouseDown : Square_MouseUp;
+                rule(app.game, app.frontend, static_cast<Int16>(index), static_cast<Int16>(button),
+                     static_cast<Int16>(shift), x, y);
+            });
+    }
 }
 
 ScanSet ScannedColours(App& app) {

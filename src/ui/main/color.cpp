@@ -148,16 +148,11 @@ void BindColor(App& app) {
     ColorWindow& color = app.win.color;
     color.form.OnLoad([&app] { StartUp(app); });
     BindMenu(app);
-    color.rbtGuess.OnClick([&app, busy = std::make_shared<bool>(false)](int index) {
-        if (IsColour(index)) {
-            GuessClick(app, static_cast<Int16>(index), *busy);
-        }
-    });
-    color.cbxScan.OnClick([&app](int index) {
-        if (IsColour(index)) {
-            ScanClick(app);
-        }
-    });
+    const auto busy = std::make_shared<bool>(false);
+    for (Int16 code = CodeYellow; code <= CodePurple; ++code) {
+        color.rbtGuess[code].OnClick([&app, code, busy] { GuessClick(app, code, *busy); });
+        color.cbxScan[code].OnClick([&app] { ScanClick(app); });
+    }
 }
 
 void InitColorWindow(App& app) {

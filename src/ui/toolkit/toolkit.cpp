@@ -218,26 +218,6 @@ Control& ControlArray::operator[](int index) const {
     return *items_[at];
 }
 
-void ControlArray::OnClick(const std::function<void(int index)>& handler) const {
-    for (Control* item : items_) {
-        if (item != nullptr) {
-            item->OnClick([handler, index = item->Index()] { handler(index); });
-        }
-    }
-}
-
-void ControlArray::OnMouse(const std::function<void(int index, bool down, int button, int shift,
-                                                    float x, float y)>& handler) const {
-    for (Control* item : items_) {
-        if (item != nullptr) {
-            item->OnMouse([handler, index = item->Index()](bool down, int button, int shift,
-                                                           float x, float y) {
-                handler(index, down, button, shift, x, y);
-            });
-        }
-    }
-}
-
 // Toolkit
 
 Toolkit::Toolkit() : state_(std::make_unique<detail::ToolkitState>()) {

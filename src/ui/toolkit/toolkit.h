@@ -122,11 +122,6 @@ class ControlArray {
     // Throws std::out_of_range for an index the array does not have.
     Control& operator[](int index) const;
 
-    // One handler for every item, which receives the item's index.
-    void OnClick(const std::function<void(int index)>& handler) const;
-    void OnMouse(const std::function<void(int index, bool down, int button, int shift, float x,
-                                          float y)>& handler) const;
-
   private:
     std::vector<Control*> items_; // by index; nullptr where the array has a gap
 };

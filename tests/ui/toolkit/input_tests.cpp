@@ -80,22 +80,24 @@ class InputTests : public QObject {
         Recorder events;
         Toolkit toolkit;
         events.Define(toolkit, ColourDef());
-        ControlArray(toolkit["Color"], "rbtGuess").OnClick([&](int index) {
-            events.Record("Color click rbtGuess(" + std::to_string(index) + ")");
-            Form& form = toolkit["Color"];
-            for (int i = 1; i <= 6; ++i) {
-                form("rbtGuess", i).SetEnabled(false);
-            }
-            if (form("rbtGuess", index).Value() == 0) {
+        for (int index = 1; index <= 6; ++index) {
+            toolkit["Color"]("rbtGuess", index).OnClick([&, index] {
+                events.Record("Color click rbtGuess(" + std::to_string(index) + ")");
+                Form& form = toolkit["Color"];
                 for (int i = 1; i <= 6; ++i) {
-                    form("rbtGuess", i).SetValue(0);
+                    form("rbtGuess", i).SetEnabled(false);
                 }
-                form("rbtGuess", index).SetValue(1);
-            }
-            for (int i = 1; i <= 6; ++i) {
-                form("rbtGuess", i).SetEnabled(true);
-            }
-        });
+                if (form("rbtGuess", index).Value() == 0) {
+                    for (int i = 1; i <= 6; ++i) {
+                        form("rbtGuess", i).SetValue(0);
+                    }
+                    form("rbtGuess", index).SetValue(1);
+                }
+                for (int i = 1; i <= 6; ++i) {
+                    form("rbtGuess", i).SetEnabled(true);
+                }
+            });
+        }
         Form& form = toolkit.Touch("Color");
         form.Show();
         QVERIFY(QTest::qWaitForWindowExposed(WindowWidget(form)));
