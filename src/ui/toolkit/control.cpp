@@ -44,8 +44,8 @@ bool HasCaption(ControlKind kind) {
 
 } // namespace
 
-Control::Control(detail::FormState& form, std::string name, int index, ControlKind kind)
-    : form_(form), name_(std::move(name)), index_(index), kind_(kind) {}
+Control::Control(detail::FormState& form, std::string_view name, int index, ControlKind kind)
+    : form_(form), name_(name), index_(index), kind_(kind) {}
 
 detail::ControlSlot* Control::Slot() {
     detail::FormWindow* window = form_.Live();

@@ -27,18 +27,6 @@ namespace tessaline::ui::detail {
 class FormWindow;
 class BoardWidget;
 
-// Orders (name, index) pairs whatever string type holds the name, so that a
-// lookup by string_view allocates nothing.
-struct NameIndexLess {
-    using is_transparent = void;
-    template <class L, class R> bool operator()(const L& left, const R& right) const {
-        const int order = std::string_view(left.first).compare(std::string_view(right.first));
-        return order < 0 || (order == 0 && left.second < right.second);
-    }
-};
-
-template <class T> using ByNameIndex = std::map<std::pair<std::string, int>, T, NameIndexLess>;
-
 // One control of a live window.
 struct ControlSlot {
     const ControlDef* def = nullptr;
@@ -71,7 +59,8 @@ struct FormState {
     std::function<void()> load;
     Form handle;
     FormWindow* window = nullptr;
-    ByNameIndex<std::unique_ptr<Control>> controls;
+    // By name and index; the names are the definition's texts.
+    std::map<std::pair<std::string_view, int>, std::unique_ptr<Control>> controls;
     std::map<std::string, Command, std::less<>> commands;
 };
 

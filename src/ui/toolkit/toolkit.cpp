@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <set>
 #include <stdexcept>
 
 namespace tessaline::ui {
@@ -27,9 +28,9 @@ bool HasMenuCommand(const std::vector<MenuDef>& menus, std::string_view name) {
 
 FormState::FormState(ToolkitState& owner, const FormDef& definition)
     : toolkit(owner), def(definition), handle(*this) {
-    ByNameIndex<bool> seen;
+    std::set<std::pair<std::string_view, int>> seen;
     for (const ControlDef& control : def.controls) {
-        if (!seen.emplace(std::pair{std::string(control.name), control.index}, true).second) {
+        if (!seen.emplace(control.name, control.index).second) {
             throw std::invalid_argument("window " + std::string(def.name) +
                                         " defines the control " +
                                         Describe(control.name, control.index) + " twice");
@@ -73,8 +74,9 @@ Control& FormState::Handle(std::string_view name, int index) {
     }
     // The board's squares are labels.
     const ControlKind kind = square ? ControlKind::Label : found->kind;
-    auto& made = controls[std::pair{std::string(name), index}];
-    made.reset(new Control(*this, std::string(name), index, kind));
+    const std::string_view kept = square ? def.board->name : found->name;
+    auto& made = controls[std::pair{kept, index}];
+    made.reset(new Control(*this, kept, index, kind));
     return *made;
 }
 

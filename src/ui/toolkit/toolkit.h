@@ -104,10 +104,10 @@ class Control {
   private:
     friend struct detail::FormState;
     friend class detail::FormWindow;
-    Control(detail::FormState& form, std::string name, int index, ControlKind kind);
+    Control(detail::FormState& form, std::string_view name, int index, ControlKind kind);
 
     detail::FormState& form_;
-    std::string name_;
+    std::string_view name_; // the definition's text
     int index_;
     ControlKind kind_;
     std::function<void()> click_; // or tick
