@@ -3,11 +3,12 @@
 // type: behaviour code includes this header and never a widget.
 //
 // Every window is defined once, as data; its event handlers are bound to the
-// handles of the window and its controls. A window exists at most once. It is created hidden the
-// first time any operation touches it, and its load handler runs then. Hiding keeps its controls'
-// state. The player closing it through its title bar destroys it without running any handler; the
-// next operation that touches it creates it again, load handler included. Closing the main window
-// ends the program.
+// handles of the window and its controls. A window exists at most once. It is
+// created hidden the first time any operation touches it, and its load handler
+// runs then. Hiding keeps its controls' state. The player closing it through
+// its title bar destroys it without running any handler; the next operation
+// that touches it creates it again, load handler included. Closing the main
+// window ends the program.
 //
 // Sizes and positions are in twips, colours 0x00BBGGRR or a system colour.
 
