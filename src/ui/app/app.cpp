@@ -13,20 +13,21 @@ Windows::Windows(Toolkit& tk)
       license(tk[info::License]) {}
 
 App::App(Toolkit& toolkit, RandomSource& source)
-    : tk(toolkit), random(source), win(DefineWindows(*this)) {}
+    : tk(toolkit), random(source), win(DefineWindows(toolkit)) {
+    BindColor(*this);
+    BindBoard(*this);
+    BindTime(*this);
+    BindOptions(*this);
+    BindCustomizeBoard(*this);
+    BindErrorAZ(*this);
+    BindInfoWindows(*this);
+}
 
-Toolkit& App::DefineWindows(App& app) {
-    DefineColor(app);
-    DefineBoard(app);
-    DefineTime(app);
-    DefineOptions(app);
-    DefineCustomizeBoard(app);
-    DefineErrorAZ(app);
-    DefineRulesWindows(app);
-    DefineAboutWindows(app);
-    DefinePlayerWin(app);
-    app.tk.SetMainForm(color::Window);
-    return app.tk;
+Toolkit& App::DefineWindows(Toolkit& tk) {
+    for (const FormDef* layout : AllLayouts()) {
+        tk.Define(*layout); // the main window first
+    }
+    return tk;
 }
 
 void App::Start() {

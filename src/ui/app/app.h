@@ -50,7 +50,7 @@ struct Windows {
 
 class App {
   public:
-    // Defines every window with its handlers; creates none of them.
+    // Defines every window and binds its handlers; creates none of them.
     App(Toolkit& toolkit, RandomSource& random);
     App(const App&) = delete;
     App& operator=(const App&) = delete;
@@ -65,8 +65,8 @@ class App {
     Windows win;
 
   private:
-    // Defines every window with its handlers, for `win` to bind.
-    static Toolkit& DefineWindows(App& app);
+    // Defines every window, for `win` to reach.
+    static Toolkit& DefineWindows(Toolkit& tk);
 };
 
 } // namespace tessaline::ui

@@ -1,6 +1,6 @@
 #pragma once
 // What the windows' behaviours offer one another. Each window's behaviour
-// lives in one file and registers the window with its handlers.
+// lives in one file and binds the window's handlers.
 
 #include "model/scan.h"
 #include "ui/toolkit/toolkit.h"
@@ -10,7 +10,7 @@ namespace tessaline::ui {
 class App;
 
 // Board window (ui/board).
-void DefineBoard(App& app);
+void BindBoard(App& app);
 // Which colours the main window's Colors Scanned boxes tick.
 ScanSet ScannedColours(App& app);
 void PaintSquare(App& app, int column, int row);
@@ -21,14 +21,13 @@ void DrawBoard(App& app);
 void ShowAllSquares(App& app);
 
 // Main window (ui/main).
-// Its handlers, menu commands included, as DefineColor binds them.
-FormHandlers ColorHandlers(App& app);
-void DefineColor(App& app);
+// Its handlers, menu commands included.
+void BindColor(App& app);
 void InitColorWindow(App& app);
 void ShowRemaining(App& app);
 
 // Clock window (ui/dialogs).
-void DefineTime(App& app);
+void BindTime(App& app);
 void ResetSeconds(App& app);
 void ShowSeconds(App& app);
 void ShowClock(App& app);
@@ -36,20 +35,18 @@ void ShowClock(App& app);
 void SetClockRunning(App& app, bool running);
 
 // Settings dialogs and the error window (ui/dialogs).
-void DefineOptions(App& app);
+void BindOptions(App& app);
 void OpenOptions(App& app);
-void DefineCustomizeBoard(App& app);
+void BindCustomizeBoard(App& app);
 void OpenCustomizeBoard(App& app);
 bool CustomizeBoardShown(App& app);
-void DefineErrorAZ(App& app);
+void BindErrorAZ(App& app);
 void LoadErrorWindow(App& app);
 void ShowError(App& app);
 void HideError(App& app);
 
 // Information windows (ui/info).
-void DefineRulesWindows(App& app);
+void BindInfoWindows(App& app);
 void LoadRulesWindows(App& app);
-void DefineAboutWindows(App& app);
-void DefinePlayerWin(App& app);
 
 } // namespace tessaline::ui

@@ -26,27 +26,24 @@ void RefreshSquareWith(App& app, const ScanSet& scanned, int column, int row) {
 
 } // namespace
 
-void DefineBoard(App& app) {
-    FormHandlers handlers;
+void BindBoard(App& app) {
     // The client area ends on the border line that the last squares in play
     // share with the squares beyond, and those lie on top of it. A square
     // beyond takes no part in the game, so a press or release there (on that
     // line, or anywhere once a smaller board is in play than the window shows)
     // reaches no rule: it would lose the game on a square never dealt, or
     // uncover one that no count holds.
-    using Rule = void (*)(Game&, Frontend&, Int16, Int16, Int16, float, float);
-    const auto squares = [&app](Rule rule) {
-        return Bindings<void(int, int, int, float, float)>{
-            {board::Square, [&app, rule](int index, int button, int shift, float x, float y) {
-                 if (InBoard(app.game, ColumnOf(index), RowOf(index))) {
-                     rule(app.game, app.frontend, static_cast<Int16>(index),
-                          static_cast<Int16>(button), static_cast<Int16>(shift), x, y);
-                 }
-             }}};
-    };
-    handlers.mouseDown = squares(Square_MouseDown);
-    handlers.mouseUp = squares(Square_MouseUp);
-    app.tk.Define(BoardLayout(), std::move(handlers));
+    for (int index = 0; index < SquareCount; ++index) {
+        app.win.board.Square[index].OnMouse(
+            [&app, index](bool down, int button, int shift, float x, float y) {
+                if (!InBoard(app.game, ColumnOf(index), RowOf(index))) {
+                    return;
+                }
+                const auto rule = down ? Square_MouseDown : Square_MouseUp;
+                rule(app.game, app.frontend, static_cast<Int16>(index), static_cast<Int16>(button),
+                     static_cast<Int16>(shift), x, y);
+            });
+    }
 }
 
 ScanSet ScannedColours(App& app) {

@@ -32,11 +32,9 @@ void Tick(App& app) {
 
 } // namespace
 
-void DefineTime(App& app) {
-    FormHandlers handlers;
-    handlers.load = [&app] { InitClock(app); };
-    handlers.timer = {{time_window::tmrSecond, [&app] { Tick(app); }}};
-    app.tk.Define(TimeLayout(), std::move(handlers));
+void BindTime(App& app) {
+    app.win.time.form.OnLoad([&app] { InitClock(app); });
+    app.win.time.tmrSecond.OnTick([&app] { Tick(app); });
 }
 
 void ResetSeconds(App& app) {

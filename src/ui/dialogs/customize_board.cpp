@@ -27,13 +27,12 @@ void SetBlocksClick(App& app) {
 
 } // namespace
 
-void DefineCustomizeBoard(App& app) {
-    FormHandlers handlers;
+void BindCustomizeBoard(App& app) {
+    Form& dialog = app.win.customizeBoard.form;
     // Also when the player closed the dialog through its title bar and it is
     // created again: the next opening shows 0. The blocks in the grid stay.
-    handlers.load = [&app] { ClearBlockPercent(app.game); };
-    handlers.click = {{customize_board::btnSetBlocks, [&app](int) { SetBlocksClick(app); }}};
-    app.tk.Define(CustomizeBoardLayout(), std::move(handlers));
+    dialog.OnLoad([&app] { ClearBlockPercent(app.game); });
+    dialog(customize_board::btnSetBlocks).OnClick([&app] { SetBlocksClick(app); });
 }
 
 // Blocks are chosen only while no game runs, so opening ends the game; the

@@ -9,10 +9,8 @@
 
 namespace tessaline::ui {
 
-void DefineErrorAZ(App& app) {
-    FormHandlers handlers;
-    handlers.click = {{error_az::btnOK, [&app](int) { HideError(app); }}};
-    app.tk.Define(ErrorAZLayout(), std::move(handlers));
+void BindErrorAZ(App& app) {
+    app.win.errorAZ(error_az::btnOK).OnClick([&app] { HideError(app); });
 }
 
 void LoadErrorWindow(App& app) {

@@ -48,14 +48,14 @@ void CancelOptions(App& app) {
 
 } // namespace
 
-void DefineOptions(App& app) {
-    FormHandlers handlers;
+void BindOptions(App& app) {
+    Form& dialog = app.win.options.form;
     // Also when the player closed the dialog through its title bar and it is
     // created again: the defaults are back in force from then on. A game dealt
     // on another size cannot go on on this one (its counts would hold squares
     // no longer in play, or miss squares never dealt), so it ends as an
     // accepted OK ends it, and the board window takes the new size.
-    handlers.load = [&app] {
+    dialog.OnLoad([&app] {
         const Int16 width = app.game.BoardWidth;
         const Int16 height = app.game.BoardHeight;
         SetOptionDefaults(app.game);
@@ -64,12 +64,9 @@ void DefineOptions(App& app) {
             EndGame(app.game, app.frontend);
             SizeBoardWindow(app);
         }
-    };
-    handlers.click = {
-        {options::btnOK, [&app](int) { AcceptOptionsClick(app); }},
-        {options::lblCancel, [&app](int) { CancelOptions(app); }},
-    };
-    app.tk.Define(OptionsLayout(), std::move(handlers));
+    });
+    dialog(options::btnOK).OnClick([&app] { AcceptOptionsClick(app); });
+    dialog(options::lblCancel).OnClick([&app] { CancelOptions(app); });
 }
 
 // Whatever was typed before is replaced by the settings in force.

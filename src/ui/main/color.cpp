@@ -84,25 +84,30 @@ void CustomizeBoard(App& app) {
 }
 
 // The menu bar's commands.
-Bindings<void()> MenuCommands(App& app) {
-    const auto run = [&app](void (*command)(App&)) { return [&app, command] { command(app); }; };
-    using namespace color;
-    return {
-        {G_NewGame, run(NewGame)},
-        {G_Quit, [&app] { Quit(app.game, app.frontend); }},
-        {G_Exit, [&app] { app.tk.EndProgram(); }},
-        {R_Board, run(RedrawBoard)},
-        {R_Time, run(ShowTime)},
-        {O_Options, run(OpenOptions)},
-        {O_CustomizeBoard, run(CustomizeBoard)},
-        {I_A_Tessaline, [&app] { app.win.aboutTessaline.Show(); }},
-        {I_A_Vantiro, [&app] { app.win.aboutVantiro.Show(); }},
-        {I_A_Author, [&app] { app.win.aboutAuthor.Show(); }},
-        {I_R_Object, [&app] { app.win.rulesObject.Show(); }},
-        {I_R_Play, [&app] { app.win.rulesPlay.Show(); }},
-        {I_R_Customize, [&app] { app.win.rulesCustomize.Show(); }},
-        {I_License, [&app] { app.win.license.Show(); }},
+void BindMenu(App& app) {
+    Form& main = app.win.color.form;
+    const auto run = [&](const char* item, void (*command)(App&)) {
+        main.Menu(item).OnClick([&app, command] { command(app); });
     };
+    const auto show = [&](const char* item, Form& window) {
+        main.Menu(item).OnClick([&window] { window.Show(); });
+    };
+    using namespace color;
+    Windows& win = app.win;
+    run(G_NewGame, NewGame);
+    run(G_Quit, [](App& program) { Quit(program.game, program.frontend); });
+    run(G_Exit, [](App& program) { program.tk.EndProgram(); });
+    run(R_Board, RedrawBoard);
+    run(R_Time, ShowTime);
+    run(O_Options, OpenOptions);
+    run(O_CustomizeBoard, CustomizeBoard);
+    show(I_A_Tessaline, win.aboutTessaline);
+    show(I_A_Vantiro, win.aboutVantiro);
+    show(I_A_Author, win.aboutAuthor);
+    show(I_R_Object, win.rulesObject);
+    show(I_R_Play, win.rulesPlay);
+    show(I_R_Customize, win.rulesCustomize);
+    show(I_License, win.license);
 }
 
 // Selecting a Guess button from here raises its click again, as the player's
@@ -139,29 +144,15 @@ void ScanClick(App& app) {
 
 } // namespace
 
-FormHandlers ColorHandlers(App& app) {
-    FormHandlers handlers;
-    handlers.load = [&app] { StartUp(app); };
-    handlers.menu = MenuCommands(app);
-    handlers.click = {
-        {color::rbtGuess,
-         [&app, busy = std::make_shared<bool>(false)](int index) {
-             if (IsColour(index)) {
-                 GuessClick(app, static_cast<Int16>(index), *busy);
-             }
-         }},
-        {color::cbxScan,
-         [&app](int index) {
-             if (IsColour(index)) {
-                 ScanClick(app);
-             }
-         }},
-    };
-    return handlers;
-}
-
-void DefineColor(App& app) {
-    app.tk.Define(ColorLayout(), ColorHandlers(app));
+void BindColor(App& app) {
+    ColorWindow& color = app.win.color;
+    color.form.OnLoad([&app] { StartUp(app); });
+    BindMenu(app);
+    const auto busy = std::make_shared<bool>(false);
+    for (Int16 code = CodeYellow; code <= CodePurple; ++code) {
+        color.rbtGuess[code].OnClick([&app, code, busy] { GuessClick(app, code, *busy); });
+        color.cbxScan[code].OnClick([&app] { ScanClick(app); });
+    }
 }
 
 void InitColorWindow(App& app) {

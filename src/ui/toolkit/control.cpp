@@ -24,13 +24,17 @@ std::string ToString(const QString& text) {
     return text.toUtf8().toStdString();
 }
 
-// The live control, its window created if needed, for an operation that must
-// fit the control's kind; nullptr once the program has ended.
-detail::ControlSlot* Live(Control& control, bool fits, const char* operation) {
+void Check(const Control& control, bool fits, const char* operation) {
     if (!fits) {
         throw std::logic_error(std::string(operation) + " does not apply to " +
                                detail::Describe(control.Name(), control.Index()));
     }
+}
+
+// The live control, its window created if needed, for an operation that must
+// fit the control's kind; nullptr once the program has ended.
+detail::ControlSlot* Live(Control& control, bool fits, const char* operation) {
+    Check(control, fits, operation);
     return control.Slot();
 }
 
@@ -40,8 +44,8 @@ bool HasCaption(ControlKind kind) {
 
 } // namespace
 
-Control::Control(detail::FormState& form, std::string name, int index, ControlKind kind)
-    : form_(form), name_(std::move(name)), index_(index), kind_(kind) {}
+Control::Control(detail::FormState& form, std::string_view name, int index, ControlKind kind)
+    : form_(form), name_(name), index_(index), kind_(kind) {}
 
 detail::ControlSlot* Control::Slot() {
     detail::FormWindow* window = form_.Live();
@@ -201,6 +205,21 @@ void Control::SetAccessibleName(std::string_view name) {
     } else if (slot != nullptr) {
         slot->widget->setAccessibleName(ToQString(name));
     }
+}
+
+void Control::OnClick(std::function<void()> handler) {
+    Check(*this, kind_ != Label && kind_ != TextBox && kind_ != Timer, "OnClick");
+    click_ = std::move(handler);
+}
+
+void Control::OnTick(std::function<void()> handler) {
+    Check(*this, kind_ == Timer, "OnTick");
+    click_ = std::move(handler);
+}
+
+void Control::OnMouse(MouseHandler handler) {
+    Check(*this, kind_ == Label, "OnMouse");
+    mouse_ = std::move(handler);
 }
 
 } // namespace tessaline::ui

@@ -85,15 +85,11 @@ ControlSlot* FormWindow::Find(std::string_view name, int index) {
     return found == slots_.end() ? nullptr : &*found;
 }
 
-template <class Handler, class... Args>
-void FormWindow::Raise(Bindings<Handler> FormHandlers::*event, std::string_view name,
-                       Args... args) {
-    if (form_ == nullptr || toolkit_.ended) {
-        return;
-    }
-    const auto& bound = form_->handlers.*event;
-    if (const auto found = bound.find(name); found != bound.end()) {
-        found->second(args...);
+template <class... Args>
+void FormWindow::Raise(const std::function<void(Args...)>& handler,
+                       std::type_identity_t<Args>... args) const {
+    if (form_ != nullptr && !toolkit_.ended && handler) {
+        handler(args...);
     }
 }
 
@@ -104,7 +100,7 @@ template <class Menu> void FormWindow::AddMenus(Menu* menu, const std::vector<Me
             QAction* action = menu->addAction(ToQString(item.caption));
             action->setObjectName(ToQString(item.name));
             connect(action, &QAction::triggered, this,
-                    [this, &item] { Raise(&FormHandlers::menu, item.name); });
+                    [this, command = &form_->handle.Menu(item.name)] { Raise(command->click_); });
         } else {
             QMenu* sub = menu->addMenu(ToQString(item.caption));
             sub->setObjectName(ToQString(item.name));
@@ -121,7 +117,8 @@ void FormWindow::BuildControls(const std::vector<ControlDef>& controls) {
         const ControlDef& def = controls[i];
         ControlSlot& slot = slots_[i];
         slot.def = &def;
-        slot.widget = BuildWidget(def, slot);
+        slot.handle = &form_->Handle(def.name, def.index);
+        slot.widget = BuildWidget(slot);
         if (def.kind == ControlKind::RadioButton) {
             QButtonGroup*& group = groups[def.name];
             if (group == nullptr) {
@@ -148,25 +145,25 @@ void FormWindow::BuildBoard(const BoardDef& def) {
         squares_[i].widget = board_;
         squares_[i].grid = board_;
         squares_[i].cell = static_cast<int>(i);
+        squares_[i].handle = &form_->Handle(def.name, static_cast<int>(i));
     }
     connect(board_, &BoardWidget::Mouse, this,
             [this](bool down, int index, int button, int shift, float x, float y) {
-                Raise(down ? &FormHandlers::mouseDown : &FormHandlers::mouseUp, board_->Name(),
-                      index, button, shift, x, y);
+                Raise(squares_[std::size_t(index)].handle->mouse_, down, button, shift, x, y);
             });
 }
 
-QWidget* FormWindow::BuildWidget(const ControlDef& def, ControlSlot& slot) {
+QWidget* FormWindow::BuildWidget(ControlSlot& slot) {
+    const ControlDef& def = *slot.def;
     const QString caption = ToQString(def.caption);
-    const auto click = [this, &def] { Raise(&FormHandlers::click, def.name, def.index); };
+    const auto click = [this, handle = slot.handle] { Raise(handle->click_); };
     QWidget* widget = nullptr;
     switch (def.kind) {
     case ControlKind::Label: {
         auto* label = new LabelWidget(client_);
         connect(label, &LabelWidget::mouse, this,
-                [this, &def](bool down, int button, int shift, QPointF at) {
-                    Raise(down ? &FormHandlers::mouseDown : &FormHandlers::mouseUp, def.name,
-                          def.index, button, shift, static_cast<float>(at.x()),
+                [this, handle = slot.handle](bool down, int button, int shift, QPointF at) {
+                    Raise(handle->mouse_, down, button, shift, static_cast<float>(at.x()),
                           static_cast<float>(at.y()));
                 });
         label->setTextFormat(Qt::PlainText);
@@ -223,8 +220,7 @@ QWidget* FormWindow::BuildWidget(const ControlDef& def, ControlSlot& slot) {
         if (def.enabled && def.interval > 0) {
             slot.timer->start();
         }
-        connect(slot.timer, &QTimer::timeout, this,
-                [this, &def] { Raise(&FormHandlers::timer, def.name); });
+        connect(slot.timer, &QTimer::timeout, this, click);
         return nullptr;
     }
     }

@@ -9,6 +9,7 @@
 #include <QDialog>
 
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 class QPushButton;
@@ -44,13 +45,14 @@ class FormWindow final : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
-    // Passes an event to the handler bound to `name`, if the window is still its form's.
-    template <class Handler, class... Args>
-    void Raise(Bindings<Handler> FormHandlers::*event, std::string_view name, Args... args);
+    // Passes an event to its handler, if bound and the window is still its form's.
+    template <class... Args>
+    void Raise(const std::function<void(Args...)>& handler,
+               std::type_identity_t<Args>... args) const;
     template <class Menu> void AddMenus(Menu* menu, const std::vector<MenuDef>& items);
     void BuildControls(const std::vector<ControlDef>& controls);
     void BuildBoard(const BoardDef& def);
-    QWidget* BuildWidget(const ControlDef& def, ControlSlot& slot);
+    QWidget* BuildWidget(ControlSlot& slot);
     void SetTabOrder();
     void Place(const Placement& placement);
     int MenuHeight(int width) const;

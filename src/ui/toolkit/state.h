@@ -27,21 +27,10 @@ namespace tessaline::ui::detail {
 class FormWindow;
 class BoardWidget;
 
-// Orders (name, index) pairs whatever string type holds the name, so that a
-// lookup by string_view allocates nothing.
-struct NameIndexLess {
-    using is_transparent = void;
-    template <class L, class R> bool operator()(const L& left, const R& right) const {
-        const int order = std::string_view(left.first).compare(std::string_view(right.first));
-        return order < 0 || (order == 0 && left.second < right.second);
-    }
-};
-
-template <class T> using ByNameIndex = std::map<std::pair<std::string, int>, T, NameIndexLess>;
-
 // One control of a live window.
 struct ControlSlot {
     const ControlDef* def = nullptr;
+    Control* handle = nullptr;   // holds the control's handlers
     QWidget* widget = nullptr;   // the control's widget, or the board that paints it
     BoardWidget* grid = nullptr; // set for a square of the board
     int cell = -1;
@@ -53,7 +42,7 @@ struct ControlSlot {
 struct ToolkitState;
 
 struct FormState {
-    FormState(ToolkitState& owner, const FormDef& def, FormHandlers eventHandlers);
+    FormState(ToolkitState& owner, const FormDef& def);
     FormState(const FormState&) = delete;
     FormState& operator=(const FormState&) = delete;
 
@@ -67,10 +56,12 @@ struct FormState {
 
     ToolkitState& toolkit;
     FormDef def; // its texts are the caller's
-    FormHandlers handlers;
+    std::function<void()> load;
     Form handle;
     FormWindow* window = nullptr;
-    ByNameIndex<std::unique_ptr<Control>> controls;
+    // By name and index; the names are the definition's texts.
+    std::map<std::pair<std::string_view, int>, std::unique_ptr<Control>> controls;
+    std::map<std::string, Command, std::less<>> commands;
 };
 
 struct ToolkitState {

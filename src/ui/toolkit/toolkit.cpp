@@ -9,7 +9,7 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <initializer_list>
+#include <set>
 #include <stdexcept>
 
 namespace tessaline::ui {
@@ -24,49 +24,18 @@ bool HasMenuCommand(const std::vector<MenuDef>& menus, std::string_view name) {
     });
 }
 
-void CheckBindings(const FormDef& def, const FormHandlers& handlers) {
-    using enum ControlKind;
-    const auto has = [&](std::string_view name, std::initializer_list<ControlKind> kinds) {
-        return std::any_of(def.controls.begin(), def.controls.end(), [&](const ControlDef& c) {
-            return c.name == name && std::find(kinds.begin(), kinds.end(), c.kind) != kinds.end();
-        });
-    };
-    // Throws unless every name bound passes `fits`; `what` says what the name must be.
-    const auto check = [&](const auto& bindings, const char* what, auto fits) {
-        for (const auto& [name, handler] : bindings) {
-            if (!fits(name)) {
-                throw std::invalid_argument("window " + std::string(def.name) + " has no " + what +
-                                            " " + name + " to bind a handler to");
-            }
-        }
-    };
-    const auto label = [&](std::string_view name) {
-        return has(name, {Label}) || (def.board && def.board->name == name);
-    };
-    check(handlers.click, "button, check box, radio button or picture box",
-          [&](std::string_view name) {
-              return has(name, {CommandButton, CheckBox, RadioButton, PictureBox});
-          });
-    check(handlers.mouseDown, "label", label);
-    check(handlers.mouseUp, "label", label);
-    check(handlers.timer, "timer", [&](std::string_view name) { return has(name, {Timer}); });
-    check(handlers.menu, "menu command",
-          [&](std::string_view name) { return HasMenuCommand(def.menus, name); });
-}
-
 } // namespace
 
-FormState::FormState(ToolkitState& owner, const FormDef& definition, FormHandlers eventHandlers)
-    : toolkit(owner), def(definition), handlers(std::move(eventHandlers)), handle(*this) {
-    ByNameIndex<bool> seen;
+FormState::FormState(ToolkitState& owner, const FormDef& definition)
+    : toolkit(owner), def(definition), handle(*this) {
+    std::set<std::pair<std::string_view, int>> seen;
     for (const ControlDef& control : def.controls) {
-        if (!seen.emplace(std::pair{std::string(control.name), control.index}, true).second) {
+        if (!seen.emplace(control.name, control.index).second) {
             throw std::invalid_argument("window " + std::string(def.name) +
                                         " defines the control " +
                                         Describe(control.name, control.index) + " twice");
         }
     }
-    CheckBindings(def, handlers);
 }
 
 FormWindow* FormState::Live() {
@@ -75,8 +44,8 @@ FormWindow* FormState::Live() {
     }
     if (window == nullptr) {
         window = new FormWindow(*this);
-        if (handlers.load) {
-            handlers.load();
+        if (load) {
+            load();
         }
     }
     return window;
@@ -105,8 +74,9 @@ Control& FormState::Handle(std::string_view name, int index) {
     }
     // The board's squares are labels.
     const ControlKind kind = square ? ControlKind::Label : found->kind;
-    auto& made = controls[std::pair{std::string(name), index}];
-    made.reset(new Control(*this, std::string(name), index, kind));
+    const std::string_view kept = square ? def.board->name : found->name;
+    auto& made = controls[std::pair{kept, index}];
+    made.reset(new Control(*this, kept, index, kind));
     return *made;
 }
 
@@ -211,6 +181,18 @@ Control& Form::operator()(std::string_view name, int index) {
     return state_.Handle(name, index);
 }
 
+Command& Form::Menu(std::string_view name) {
+    if (!detail::HasMenuCommand(state_.Def().menus, name)) {
+        throw std::invalid_argument("window " + std::string(Name()) + " has no menu command " +
+                                    std::string(name));
+    }
+    return state_.commands.try_emplace(std::string(name)).first->second;
+}
+
+void Form::OnLoad(std::function<void()> handler) {
+    state_.load = std::move(handler);
+}
+
 ControlArray::ControlArray(Form& form, std::string_view name) {
     const FormDef& def = form.State().Def();
     if (def.board && def.board->name == name) {
@@ -248,11 +230,11 @@ Toolkit::Toolkit() : state_(std::make_unique<detail::ToolkitState>()) {
 
 Toolkit::~Toolkit() = default;
 
-void Toolkit::Define(const FormDef& def, FormHandlers handlers) {
+void Toolkit::Define(const FormDef& def) {
     if (state_->forms.find(def.name) != state_->forms.end()) {
         throw std::invalid_argument("the window " + std::string(def.name) + " is defined twice");
     }
-    auto form = std::make_unique<detail::FormState>(*state_, def, std::move(handlers));
+    auto form = std::make_unique<detail::FormState>(*state_, def);
     const std::string name(form->Def().name);
     state_->forms.emplace(name, std::move(form));
     if (state_->mainForm.empty()) {

@@ -2,19 +2,19 @@
 // The windows as the program's behaviour sees them. Nothing here names a Qt
 // type: behaviour code includes this header and never a widget.
 //
-// Every window is defined once, as data, together with its event handlers.
-// A window exists at most once. It is created hidden the first time any
-// operation touches it, and its load handler runs then. Hiding keeps its
-// controls' state. The player closing it through its title bar destroys it
-// without running any handler; the next operation that touches it creates it
-// again, load handler included. Closing the main window ends the program.
+// Every window is defined once, as data; its event handlers are bound to the
+// handles of the window and its controls. A window exists at most once. It is
+// created hidden the first time any operation touches it, and its load handler
+// runs then. Hiding keeps its controls' state. The player closing it through
+// its title bar destroys it without running any handler; the next operation
+// that touches it creates it again, load handler included. Closing the main
+// window ends the program.
 //
 // Sizes and positions are in twips, colours 0x00BBGGRR or a system colour.
 
 #include "ui/toolkit/definition.h"
 
 #include <functional>
-#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -33,27 +33,10 @@ inline constexpr int ShiftMask = 1;
 inline constexpr int CtrlMask = 2;
 inline constexpr int AltMask = 4;
 
-// Handlers by control or menu item name. A control array has one handler for
-// all its items, which receives the item's index; a plain control's gets -1.
-template <class Handler>
-using Bindings = std::map<std::string, std::function<Handler>, std::less<>>;
-
-// The events of one window. Toolkit::Define checks every bound name against
-// the definition, so a misspelt name fails at once, not as a dead command.
-struct FormHandlers {
-    std::function<void()> load;      // the window created, hidden
-    Bindings<void(int index)> click; // buttons, boxes and pictures
-    Bindings<void()> menu;           // command items of the menu bar
-    // A mouse button on a label, x and y in twips from its corner. The release
-    // goes to the label that took the press, wherever the pointer is by then.
-    Bindings<void(int index, int button, int shift, float x, float y)> mouseDown;
-    Bindings<void(int index, int button, int shift, float x, float y)> mouseUp;
-    Bindings<void()> timer;
-};
-
 class Form;
 
 namespace detail {
+class FormWindow;
 struct ToolkitState;
 struct FormState;
 struct ControlSlot;
@@ -104,17 +87,32 @@ class Control {
     // What assistive technology announces for the control.
     void SetAccessibleName(std::string_view name);
 
+    // Event handlers, one of each; binding again replaces it. Binding an event
+    // the control's kind never raises throws std::logic_error.
+    // Buttons, boxes and pictures: a click.
+    void OnClick(std::function<void()> handler);
+    // Timers: a tick.
+    void OnTick(std::function<void()> handler);
+    // Labels: a mouse button pressed (down) or released, x and y in twips from
+    // the label's corner. The release goes to the label that took the press,
+    // wherever the pointer is by then.
+    using MouseHandler = std::function<void(bool down, int button, int shift, float x, float y)>;
+    void OnMouse(MouseHandler handler);
+
     // For the Qt side: the live control; nullptr once the program has ended.
     detail::ControlSlot* Slot();
 
   private:
     friend struct detail::FormState;
-    Control(detail::FormState& form, std::string name, int index, ControlKind kind);
+    friend class detail::FormWindow;
+    Control(detail::FormState& form, std::string_view name, int index, ControlKind kind);
 
     detail::FormState& form_;
-    std::string name_;
+    std::string_view name_; // the definition's text
     int index_;
     ControlKind kind_;
+    std::function<void()> click_; // or tick
+    MouseHandler mouse_;
 };
 
 // The items of a control array, bound once by the array's name.
@@ -127,6 +125,17 @@ class ControlArray {
 
   private:
     std::vector<Control*> items_; // by index; nullptr where the array has a gap
+};
+
+// A command item of a window's menu bar.
+class Command {
+  public:
+    void OnClick(std::function<void()> handler) { click_ = std::move(handler); }
+    bool IsBound() const { return static_cast<bool>(click_); }
+
+  private:
+    friend class detail::FormWindow;
+    std::function<void()> click_;
 };
 
 // One window. The handle lives as long as the toolkit, whether or not the
@@ -156,6 +165,11 @@ class Form {
     // A control, by index for an item of an array. Throws std::invalid_argument
     // if the definition has no such control.
     Control& operator()(std::string_view name, int index = -1);
+    // A command item of the menu bar; std::invalid_argument if it has none so called.
+    Command& Menu(std::string_view name);
+
+    // Runs each time the window is created, hidden.
+    void OnLoad(std::function<void()> handler);
 
     detail::FormState& State() { return state_; } // for the toolkit's Qt side
 
@@ -176,10 +190,8 @@ class Toolkit {
     // Register a window; its definition's texts must outlive the toolkit. The
     // first window defined is the main window unless SetMainForm names another.
     // Throws std::invalid_argument, naming what is at fault, for a window or
-    // control defined twice and for a handler bound to a name the window lacks
-    // for that event (clicks: buttons, boxes, pictures; mouse: labels; ticks:
-    // timers; menu: command items).
-    void Define(const FormDef& def, FormHandlers handlers = {});
+    // control defined twice.
+    void Define(const FormDef& def);
     void SetMainForm(std::string_view name);
 
     // A defined window, created by nothing; std::invalid_argument if unknown.

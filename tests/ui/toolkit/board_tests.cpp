@@ -14,8 +14,10 @@ namespace {
 
 // The board with all 30 by 30 squares in view, shown and exposed.
 Form& ShowFullBoard(Toolkit& toolkit, Recorder* events = nullptr) {
-    toolkit.Define(BoardLayout(),
-                   events != nullptr ? events->Handlers(BoardLayout()) : FormHandlers{});
+    toolkit.Define(BoardLayout());
+    if (events != nullptr) {
+        events->Bind(toolkit, BoardLayout());
+    }
     Form& board = toolkit.Touch("Board");
     board.SetClientSize(7215, 7215);
     board.Show();

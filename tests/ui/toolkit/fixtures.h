@@ -16,39 +16,41 @@ namespace tessaline::ui::test {
 // Every event a window raises, as one readable line each.
 class Recorder {
   public:
-    // Handlers that record every event of the window `def` defines: each of its
-    // controls and menu commands is bound.
-    FormHandlers Handlers(const FormDef& def) {
+    // Binds handlers that record every event of the window `def` defines: each
+    // of its controls and menu commands.
+    void Bind(Toolkit& toolkit, const FormDef& def) {
+        Form& window = toolkit[def.name];
         const std::string form(def.name);
-        FormHandlers handlers;
-        handlers.load = [this, form] { events_.push_back(form + " load"); };
+        window.OnLoad([this, form] { Record(form + " load"); });
         for (const ControlDef& control : def.controls) {
-            const std::string name(control.name);
+            Control& handle = window(control.name, control.index);
+            const std::string name = Name(control.name, control.index);
             switch (control.kind) {
             case ControlKind::Label:
-                BindMouse(handlers, form, name);
+                BindMouse(handle, form, name);
                 break;
             case ControlKind::Timer:
-                handlers.timer[name] = [this, form, name] {
-                    events_.push_back(form + " timer " + name);
-                };
+                handle.OnTick([this, form, name] { Record(form + " timer " + name); });
                 break;
             case ControlKind::TextBox:
                 break;
             default:
-                handlers.click[name] = [this, form, name](int index) {
-                    events_.push_back(form + " click " + Name(name, index));
-                };
+                handle.OnClick([this, form, name] { Record(form + " click " + name); });
             }
         }
         if (def.board) {
-            BindMouse(handlers, form, std::string(def.board->name));
+            for (int index = 0; index < def.board->columns * def.board->rows; ++index) {
+                BindMouse(window(def.board->name, index), form, Name(def.board->name, index));
+            }
         }
-        BindMenus(handlers, form, def.menus);
-        return handlers;
+        BindMenus(window, form, def.menus);
     }
     // Defines the window `def` with handlers that record its events.
-    void Define(Toolkit& toolkit, const FormDef& def) { toolkit.Define(def, Handlers(def)); }
+    void Define(Toolkit& toolkit, const FormDef& def) {
+        toolkit.Define(def);
+        Bind(toolkit, def);
+    }
+    void Record(const std::string& event) { events_.push_back(event); }
 
     const std::vector<std::string>& Events() const { return events_; }
     std::string Last() const { return events_.empty() ? std::string() : events_.back(); }
@@ -63,25 +65,19 @@ class Recorder {
     void Clear() { events_.clear(); }
 
   private:
-    void BindMouse(FormHandlers& handlers, const std::string& form, const std::string& name) {
-        handlers.mouseDown[name] = [this, form, name](int index, int button, int shift, float x,
-                                                      float y) {
-            events_.push_back(form + " down " + Mouse(name, index, button, shift, x, y));
-        };
-        handlers.mouseUp[name] = [this, form, name](int index, int button, int shift, float x,
-                                                    float y) {
-            events_.push_back(form + " up " + Mouse(name, index, button, shift, x, y));
-        };
+    void BindMouse(Control& label, const std::string& form, const std::string& name) {
+        label.OnMouse([this, form, name](bool down, int button, int shift, float x, float y) {
+            Record(form + (down ? " down " : " up ") + name + Mouse(button, shift, x, y));
+        });
     }
-    void BindMenus(FormHandlers& handlers, const std::string& form,
-                   const std::vector<MenuDef>& menus) {
+    void BindMenus(Form& window, const std::string& form, const std::vector<MenuDef>& menus) {
         for (const MenuDef& menu : menus) {
             if (!menu.items.empty()) {
-                BindMenus(handlers, form, menu.items);
+                BindMenus(window, form, menu.items);
                 continue;
             }
             const std::string item(menu.name);
-            handlers.menu[item] = [this, form, item] { events_.push_back(form + " menu " + item); };
+            window.Menu(item).OnClick([this, form, item] { Record(form + " menu " + item); });
         }
     }
     static std::string Name(std::string_view control, int index) {
@@ -93,12 +89,11 @@ class Recorder {
         }
         return name;
     }
-    static std::string Mouse(std::string_view control, int index, int button, int shift, float x,
-                             float y) {
+    static std::string Mouse(int button, int shift, float x, float y) {
         char numbers[96];
         std::snprintf(numbers, sizeof numbers, " button %d shift %d at %g,%g", button, shift,
                       static_cast<double>(x), static_cast<double>(y));
-        return Name(control, index) + numbers;
+        return numbers;
     }
 
     std::vector<std::string> events_;

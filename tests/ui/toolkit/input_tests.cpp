@@ -79,24 +79,25 @@ class InputTests : public QObject {
         // clicked one, which raises its click once more, nested.
         Recorder events;
         Toolkit toolkit;
-        FormHandlers handlers = events.Handlers(ColourDef());
-        handlers.click["rbtGuess"] = [&, record = handlers.click["rbtGuess"]](int index) {
-            record(index);
-            Form& form = toolkit["Color"];
-            for (int i = 1; i <= 6; ++i) {
-                form("rbtGuess", i).SetEnabled(false);
-            }
-            if (form("rbtGuess", index).Value() == 0) {
+        events.Define(toolkit, ColourDef());
+        for (int index = 1; index <= 6; ++index) {
+            toolkit["Color"]("rbtGuess", index).OnClick([&, index] {
+                events.Record("Color click rbtGuess(" + std::to_string(index) + ")");
+                Form& form = toolkit["Color"];
                 for (int i = 1; i <= 6; ++i) {
-                    form("rbtGuess", i).SetValue(0);
+                    form("rbtGuess", i).SetEnabled(false);
                 }
-                form("rbtGuess", index).SetValue(1);
-            }
-            for (int i = 1; i <= 6; ++i) {
-                form("rbtGuess", i).SetEnabled(true);
-            }
-        };
-        toolkit.Define(ColourDef(), handlers);
+                if (form("rbtGuess", index).Value() == 0) {
+                    for (int i = 1; i <= 6; ++i) {
+                        form("rbtGuess", i).SetValue(0);
+                    }
+                    form("rbtGuess", index).SetValue(1);
+                }
+                for (int i = 1; i <= 6; ++i) {
+                    form("rbtGuess", i).SetEnabled(true);
+                }
+            });
+        }
         Form& form = toolkit.Touch("Color");
         form.Show();
         QVERIFY(QTest::qWaitForWindowExposed(WindowWidget(form)));

@@ -295,13 +295,12 @@ class WindowTests : public QObject {
     void end_program_from_a_menu_stops_every_handler() {
         Recorder events;
         Toolkit toolkit;
-        FormHandlers handlers = events.Handlers(MainDef());
-        handlers.menu["G_Exit"] = [&, record = handlers.menu["G_Exit"]] {
-            record();
+        events.Define(toolkit, MainDef());
+        toolkit["Color"].Menu("G_Exit").OnClick([&] {
+            events.Record("Color menu G_Exit");
             toolkit.EndProgram();
             toolkit["Options"]("cbxTest").SetValue(1); // would raise a click
-        };
-        toolkit.Define(MainDef(), handlers);
+        });
         events.Define(toolkit, DialogDef());
         toolkit.Touch("Options");
         Form& main = toolkit.Touch("Color");
@@ -351,36 +350,17 @@ class WindowTests : public QObject {
         QVERIFY_THROWS_EXCEPTION(std::invalid_argument, toolkit.Define(twice));
     }
 
-    void a_handler_bound_to_a_name_not_defined_for_its_event_is_refused() {
-        // Each binding names what the window lacks, or has but not for that
-        // event; the window is then not defined at all.
-        using Bind = std::function<void(FormHandlers&)>;
-        const std::vector<std::pair<Bind, std::string>> cases = {
-            {[](FormHandlers& h) { h.click["rbtGues"] = [](int) {}; },
-             "window Color has no button, check box, radio button or picture box rbtGues"},
-            {[](FormHandlers& h) { h.click["lblScan"] = [](int) {}; },
-             "window Color has no button, check box, radio button or picture box lblScan"},
-            {[](FormHandlers& h) { h.menu["G_NewGam"] = [] {}; },
-             "window Color has no menu command G_NewGam"},
-            {[](FormHandlers& h) { h.menu["I_About"] = [] {}; }, // a submenu, no command
-             "window Color has no menu command I_About"},
-            {[](FormHandlers& h) { h.mouseUp["cbxScan"] = [](int, int, int, float, float) {}; },
-             "window Color has no label cbxScan"},
-            {[](FormHandlers& h) { h.timer["lblScan"] = [] {}; },
-             "window Color has no timer lblScan"},
-        };
-        for (const auto& [bind, message] : cases) {
-            Toolkit toolkit;
-            FormHandlers handlers = Recorder().Handlers(ColourDef());
-            bind(handlers);
-            try {
-                toolkit.Define(ColourDef(), handlers);
-                QFAIL(qPrintable(QString::fromStdString("accepted: " + message)));
-            } catch (const std::invalid_argument& error) {
-                QVERIFY2(std::string(error.what()).starts_with(message), error.what());
-            }
-            QVERIFY_THROWS_EXCEPTION(std::invalid_argument, toolkit["Color"]);
-        }
+    void a_handler_bound_to_what_never_raises_its_event_is_refused() {
+        Toolkit toolkit;
+        toolkit.Define(ColourDef());
+        Form& main = toolkit["Color"];
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, main.Menu("G_NewGam"));
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, main.Menu("I_About")); // a submenu
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, main("lblScan").OnClick([] {}));
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, main("lblScan").OnTick([] {}));
+        QVERIFY_THROWS_EXCEPTION(std::logic_error,
+                                 main("cbxScan", 1).OnMouse([](bool, int, int, float, float) {}));
+        QVERIFY(!toolkit.Exists("Color")); // binding creates no window
     }
 
     void grab_renders_menu_bar_and_client() {
