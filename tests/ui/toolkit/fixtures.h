@@ -5,6 +5,7 @@
 #include "qt_test_support.h"
 #include "ui/layouts/builders.h"
 #include "ui/layouts/layouts.h"
+#include "ui/toolkit/state.h"
 #include "ui/toolkit/toolkit.h"
 
 #include <cstdio>
@@ -81,13 +82,7 @@ class Recorder {
         }
     }
     static std::string Name(std::string_view control, int index) {
-        std::string name(control);
-        if (index >= 0) {
-            name += '(';
-            name += std::to_string(index);
-            name += ')';
-        }
-        return name;
+        return detail::Describe(control, index);
     }
     static std::string Mouse(int button, int shift, float x, float y) {
         char numbers[96];
