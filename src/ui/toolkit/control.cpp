@@ -44,12 +44,13 @@ bool HasCaption(ControlKind kind) {
 
 } // namespace
 
-Control::Control(detail::FormState& form, std::string_view name, int index, ControlKind kind)
-    : form_(form), name_(name), index_(index), kind_(kind) {}
+Control::Control(detail::FormState& form, std::size_t position, std::string_view name, int index,
+                 ControlKind kind)
+    : form_(form), position_(position), name_(name), index_(index), kind_(kind) {}
 
 detail::ControlSlot* Control::Slot() {
     detail::FormWindow* window = form_.Live();
-    return window == nullptr ? nullptr : window->Find(name_, index_);
+    return window == nullptr ? nullptr : &window->Slot(position_);
 }
 
 // Captions and texts are the "text" property of labels, buttons and text boxes alike.

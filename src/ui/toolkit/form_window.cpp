@@ -75,16 +75,6 @@ FormWindow::FormWindow(FormState& form)
 
 FormWindow::~FormWindow() = default;
 
-ControlSlot* FormWindow::Find(std::string_view name, int index) {
-    if (board_ != nullptr && name == board_->Name()) {
-        return index >= 0 && index < board_->CellCount() ? &squares_[std::size_t(index)] : nullptr;
-    }
-    const auto found = std::find_if(slots_.begin(), slots_.end(), [&](const ControlSlot& slot) {
-        return slot.def->name == name && slot.def->index == index;
-    });
-    return found == slots_.end() ? nullptr : &*found;
-}
-
 template <class... Args>
 void FormWindow::Raise(const std::function<void(Args...)>& handler,
                        std::type_identity_t<Args>... args) const {
@@ -112,13 +102,12 @@ template <class Menu> void FormWindow::AddMenus(Menu* menu, const std::vector<Me
 void FormWindow::BuildControls(const std::vector<ControlDef>& controls) {
     // Each radio button array is one group: selecting one clears the others.
     std::map<std::string_view, QButtonGroup*> groups;
-    slots_.resize(controls.size());
+    slots_.resize(form_->controls.size());
     for (std::size_t i = 0; i < controls.size(); ++i) {
         const ControlDef& def = controls[i];
         ControlSlot& slot = slots_[i];
         slot.def = &def;
-        slot.handle = &form_->Handle(def.name, def.index);
-        slot.widget = BuildWidget(slot);
+        slot.widget = BuildWidget(slot, form_->controls[i].get());
         if (def.kind == ControlKind::RadioButton) {
             QButtonGroup*& group = groups[def.name];
             if (group == nullptr) {
@@ -129,40 +118,41 @@ void FormWindow::BuildControls(const std::vector<ControlDef>& controls) {
     }
     // A text box is named by the label that declares it its buddy, or else by
     // its control name.
-    for (const ControlSlot& label : slots_) {
-        if (const ControlSlot* box =
-                label.def->buddy.empty() ? nullptr : Find(label.def->buddy, label.def->index)) {
-            static_cast<QLabel*>(label.widget)->setBuddy(box->widget);
-            box->widget->setAccessibleName(QString());
+    for (const ControlDef& label : controls) {
+        if (!label.buddy.empty()) {
+            QWidget* box = Slot(form_->Position(label.buddy, label.index)).widget;
+            static_cast<QLabel*>(Slot(form_->Position(label.name, label.index)).widget)
+                ->setBuddy(box);
+            box->setAccessibleName(QString());
         }
     }
 }
 
 void FormWindow::BuildBoard(const BoardDef& def) {
-    board_ = new BoardWidget(client_, def);
-    squares_.resize(static_cast<std::size_t>(board_->CellCount()));
-    for (std::size_t i = 0; i < squares_.size(); ++i) {
-        squares_[i].widget = board_;
-        squares_[i].grid = board_;
-        squares_[i].cell = static_cast<int>(i);
-        squares_[i].handle = &form_->Handle(def.name, static_cast<int>(i));
+    auto* board = new BoardWidget(client_, def);
+    const std::size_t first = form_->Def().controls.size();
+    for (int cell = 0; cell < board->CellCount(); ++cell) {
+        ControlSlot& square = slots_[first + std::size_t(cell)];
+        square.widget = square.grid = board;
+        square.cell = cell;
     }
-    connect(board_, &BoardWidget::Mouse, this,
-            [this](bool down, int index, int button, int shift, float x, float y) {
-                Raise(squares_[std::size_t(index)].handle->mouse_, down, button, shift, x, y);
+    connect(board, &BoardWidget::Mouse, this,
+            [this, first](bool down, int index, int button, int shift, float x, float y) {
+                Raise(form_->controls[first + std::size_t(index)]->mouse_, down, button, shift, x,
+                      y);
             });
 }
 
-QWidget* FormWindow::BuildWidget(ControlSlot& slot) {
+QWidget* FormWindow::BuildWidget(ControlSlot& slot, Control* handle) {
     const ControlDef& def = *slot.def;
     const QString caption = ToQString(def.caption);
-    const auto click = [this, handle = slot.handle] { Raise(handle->click_); };
+    const auto click = [this, handle] { Raise(handle->click_); };
     QWidget* widget = nullptr;
     switch (def.kind) {
     case ControlKind::Label: {
         auto* label = new LabelWidget(client_);
         connect(label, &LabelWidget::mouse, this,
-                [this, handle = slot.handle](bool down, int button, int shift, QPointF at) {
+                [this, handle](bool down, int button, int shift, QPointF at) {
                     Raise(handle->mouse_, down, button, shift, static_cast<float>(at.x()),
                           static_cast<float>(at.y()));
                 });
@@ -247,7 +237,8 @@ void FormWindow::SetTabOrder() {
     // Labels and pictures have a place in the order but never take the focus.
     std::vector<std::pair<int, QWidget*>> order;
     for (const ControlSlot& slot : slots_) {
-        if (slot.widget != nullptr && slot.widget->focusPolicy() != Qt::NoFocus) {
+        if (slot.def != nullptr && slot.widget != nullptr &&
+            slot.widget->focusPolicy() != Qt::NoFocus) {
             order.emplace_back(slot.def->tab, slot.widget);
         }
     }

@@ -24,7 +24,8 @@ class FormWindow final : public QDialog {
     ~FormWindow() override;
 
     QWidget* Client() const { return client_; }
-    ControlSlot* Find(std::string_view name, int index);
+    // The live control of the handle at `position` in its form's controls.
+    ControlSlot& Slot(std::size_t position) { return slots_[position]; }
 
     // Client size in logical pixels; the menu bar comes on top of it.
     void SetClientSize(QSize size);
@@ -52,7 +53,7 @@ class FormWindow final : public QDialog {
     template <class Menu> void AddMenus(Menu* menu, const std::vector<MenuDef>& items);
     void BuildControls(const std::vector<ControlDef>& controls);
     void BuildBoard(const BoardDef& def);
-    QWidget* BuildWidget(ControlSlot& slot);
+    QWidget* BuildWidget(ControlSlot& slot, Control* handle);
     void SetTabOrder();
     void Place(const Placement& placement);
     int MenuHeight(int width) const;
@@ -61,9 +62,7 @@ class FormWindow final : public QDialog {
     ToolkitState& toolkit_;
     bool fixedSize_;
     QWidget* client_ = nullptr;
-    std::vector<ControlSlot> slots_;
-    BoardWidget* board_ = nullptr;
-    std::vector<ControlSlot> squares_; // one per square of the board
+    std::vector<ControlSlot> slots_; // at their handles' places
     QPushButton* cancelButton_ = nullptr;
     QWidget* firstFocus_ = nullptr;
     bool framed_ = false; // moved clear of the others once framed, on first show

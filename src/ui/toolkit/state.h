@@ -11,7 +11,6 @@
 #include <QString>
 
 #include <functional>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -27,12 +26,11 @@ namespace tessaline::ui::detail {
 class FormWindow;
 class BoardWidget;
 
-// One control of a live window.
+// One control of a live window, at its handle's place.
 struct ControlSlot {
-    const ControlDef* def = nullptr;
-    Control* handle = nullptr;   // holds the control's handlers
-    QWidget* widget = nullptr;   // the control's widget, or the board that paints it
-    BoardWidget* grid = nullptr; // set for a square of the board
+    const ControlDef* def = nullptr; // none for a square of the board
+    QWidget* widget = nullptr;       // the control's widget, or the board that paints it
+    BoardWidget* grid = nullptr;     // set for a square of the board
     int cell = -1;
     QTimer* timer = nullptr;
     bool timerEnabled = false;
@@ -52,15 +50,18 @@ struct FormState {
     FormWindow* Live();
     // The player closed the window through its title bar.
     void Closed();
-    Control& Handle(std::string_view name, int index);
+    // Where a control's handle lies in `controls`; std::invalid_argument if
+    // the definition has no such control.
+    std::size_t Position(std::string_view name, int index) const;
+    Control& Handle(std::string_view name, int index) { return *controls[Position(name, index)]; }
 
     ToolkitState& toolkit;
     FormDef def; // its texts are the caller's
     std::function<void()> load;
     Form handle;
     FormWindow* window = nullptr;
-    // By name and index; the names are the definition's texts.
-    std::map<std::pair<std::string_view, int>, std::unique_ptr<Control>> controls;
+    // One per control of the definition, in its order, then one per square of the board.
+    std::vector<std::unique_ptr<Control>> controls;
     std::map<std::string, Command, std::less<>> commands;
 };
 

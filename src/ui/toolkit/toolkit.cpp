@@ -35,6 +35,13 @@ FormState::FormState(ToolkitState& owner, const FormDef& definition)
                                         " defines the control " +
                                         Describe(control.name, control.index) + " twice");
         }
+        controls.emplace_back(
+            new Control(*this, controls.size(), control.name, control.index, control.kind));
+    }
+    // The board's squares are labels.
+    for (int cell = 0; def.board && cell < def.board->columns * def.board->rows; ++cell) {
+        controls.emplace_back(
+            new Control(*this, controls.size(), def.board->name, cell, ControlKind::Label));
     }
 }
 
@@ -59,25 +66,19 @@ void FormState::Closed() {
     }
 }
 
-Control& FormState::Handle(std::string_view name, int index) {
-    if (const auto known = controls.find(std::pair{name, index}); known != controls.end()) {
-        return *known->second;
+std::size_t FormState::Position(std::string_view name, int index) const {
+    const std::size_t count = def.controls.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        if (def.controls[i].name == name && def.controls[i].index == index) {
+            return i;
+        }
     }
-    const auto found =
-        std::find_if(def.controls.begin(), def.controls.end(),
-                     [&](const ControlDef& c) { return c.name == name && c.index == index; });
-    const bool square = def.board && def.board->name == name && index >= 0 &&
-                        index < def.board->columns * def.board->rows;
-    if (found == def.controls.end() && !square) {
-        throw std::invalid_argument("window " + std::string(def.name) + " has no control " +
-                                    Describe(name, index));
+    if (def.board && def.board->name == name && index >= 0 &&
+        count + std::size_t(index) < controls.size()) {
+        return count + std::size_t(index);
     }
-    // The board's squares are labels.
-    const ControlKind kind = square ? ControlKind::Label : found->kind;
-    const std::string_view kept = square ? def.board->name : found->name;
-    auto& made = controls[std::pair{kept, index}];
-    made.reset(new Control(*this, kept, index, kind));
-    return *made;
+    throw std::invalid_argument("window " + std::string(def.name) + " has no control " +
+                                Describe(name, index));
 }
 
 ToolkitState::~ToolkitState() {

@@ -105,9 +105,11 @@ class Control {
   private:
     friend struct detail::FormState;
     friend class detail::FormWindow;
-    Control(detail::FormState& form, std::string_view name, int index, ControlKind kind);
+    Control(detail::FormState& form, std::size_t position, std::string_view name, int index,
+            ControlKind kind);
 
     detail::FormState& form_;
+    std::size_t position_;  // in the form's controls and in its live window's slots
     std::string_view name_; // the definition's text
     int index_;
     ControlKind kind_;
