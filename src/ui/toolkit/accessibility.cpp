@@ -1,5 +1,3 @@
-#include "ui/toolkit/accessibility.h"
-
 #include "ui/toolkit/board_widget.h"
 #include "ui/toolkit/toolkit_qt.h"
 #include "ui/toolkit/widgets.h"

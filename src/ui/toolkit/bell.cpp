@@ -1,4 +1,4 @@
-#include "ui/toolkit/bell.h"
+#include "ui/toolkit/state.h"
 
 #include <QApplication>
 #include <QGuiApplication>

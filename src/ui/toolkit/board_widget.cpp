@@ -1,7 +1,5 @@
 #include "ui/toolkit/board_widget.h"
 
-#include "ui/toolkit/accessibility.h"
-#include "ui/toolkit/contrast.h"
 #include "ui/toolkit/toolkit_qt.h"
 #include "ui/toolkit/units.h"
 #include "ui/toolkit/widgets.h"

@@ -2,7 +2,6 @@
 // What the toolkit keeps about each window, whether or not it exists at the
 // moment. Private to the toolkit.
 
-#include "ui/toolkit/bell.h"
 #include "ui/toolkit/toolkit_qt.h"
 
 #include <QIcon>
@@ -25,6 +24,25 @@ namespace tessaline::ui::detail {
 
 class FormWindow;
 class BoardWidget;
+
+// The system's alert sound. On X11 it is the X bell, which the desktop turns
+// into its own sound or a flash. Qt's Wayland backend has no bell, so there the
+// desktop's bell is played from its sound theme through the user's sound
+// server, on a thread of its own so that a beep never holds up play; with no
+// sound server it is silently nothing.
+class Bell {
+  public:
+    Bell();
+    ~Bell();
+    Bell(const Bell&) = delete;
+    Bell& operator=(const Bell&) = delete;
+
+    void Ring();
+
+  private:
+    struct Sound;
+    std::unique_ptr<Sound> sound_; // empty: the platform's own bell
+};
 
 // One control of a live window, at its handle's place.
 struct ControlSlot {

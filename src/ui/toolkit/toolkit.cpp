@@ -1,9 +1,9 @@
 #include "ui/toolkit/toolkit.h"
 
-#include "ui/toolkit/accessibility.h"
 #include "ui/toolkit/form_window.h"
 #include "ui/toolkit/state.h"
 #include "ui/toolkit/units.h"
+#include "ui/toolkit/widgets.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -2,8 +2,8 @@
 // colour on the squares' fixed colours, and title bars taller than the layout
 // left room for.
 
-#include "ui/toolkit/contrast.h"
 #include "ui/toolkit/placement.h"
+#include "ui/toolkit/units.h"
 
 #include <QColor>
 #include <QRect>
