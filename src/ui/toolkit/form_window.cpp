@@ -43,7 +43,7 @@ FormWindow::FormWindow(FormState& form)
     setWindowTitle(ToQString(def.caption));
     setObjectName(ToQString(def.name));
     if (def.programIcon) {
-        ApplyProgramIcon(toolkit_.programIcon);
+        setWindowIcon(toolkit_.programIcon);
     }
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("client"));
@@ -283,12 +283,6 @@ void FormWindow::Place(const Placement& placement) {
         frame.moveTop(std::max(frame.top(), usable.top()));
     }
     setGeometry(frame);
-}
-
-void FormWindow::ApplyProgramIcon(const QIcon& icon) {
-    if (!icon.isNull()) {
-        setWindowIcon(icon);
-    }
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {

@@ -30,7 +30,6 @@ class FormWindow final : public QDialog {
     // Client size in logical pixels; the menu bar comes on top of it.
     void SetClientSize(QSize size);
     QSize ClientSize() const { return client_->size(); }
-    void ApplyProgramIcon(const QIcon& icon);
 
     // The window stops belonging to its form: no more events reach handlers.
     void Detach();

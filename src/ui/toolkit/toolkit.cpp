@@ -9,7 +9,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <set>
 #include <stdexcept>
 
 namespace tessaline::ui {
@@ -28,9 +27,8 @@ bool HasMenuCommand(const std::vector<MenuDef>& menus, std::string_view name) {
 
 FormState::FormState(ToolkitState& owner, const FormDef& definition)
     : toolkit(owner), def(definition), handle(*this) {
-    std::set<std::pair<std::string_view, int>> seen;
     for (const ControlDef& control : def.controls) {
-        if (!seen.emplace(control.name, control.index).second) {
+        if (Position(control.name, control.index) != controls.size()) {
             throw std::invalid_argument("window " + std::string(def.name) +
                                         " defines the control " +
                                         Describe(control.name, control.index) + " twice");

@@ -28,7 +28,7 @@ void SetProgramIcon(Toolkit& toolkit, const QIcon& icon) {
     state.programIcon = icon;
     for (auto& [name, form] : state.forms) {
         if (form->window != nullptr && form->Def().programIcon) {
-            form->window->ApplyProgramIcon(icon);
+            form->window->setWindowIcon(icon); // a null icon is the default one
         }
     }
 }
