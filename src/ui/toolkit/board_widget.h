@@ -27,7 +27,6 @@ class BoardWidget final : public QWidget {
   public:
     BoardWidget(QWidget* parent, const BoardDef& def);
 
-    std::string_view Name() const { return def_.name; }
     int CellCount() const { return static_cast<int>(cells_.size()); }
 
     void SetCaption(int cell, const QString& caption);

@@ -37,9 +37,9 @@ Qt::WindowFlags FlagsFor(const FormDef& def) {
 } // namespace
 
 FormWindow::FormWindow(FormState& form)
-    : QDialog(nullptr, FlagsFor(form.Def())), form_(&form), toolkit_(form.toolkit),
-      fixedSize_(form.Def().border == BorderKind::FixedSingle) {
-    const FormDef& def = form.Def();
+    : QDialog(nullptr, FlagsFor(form.def)), form_(&form), toolkit_(form.toolkit),
+      fixedSize_(form.def.border == BorderKind::FixedSingle) {
+    const FormDef& def = form.def;
     setWindowTitle(ToQString(def.caption));
     setObjectName(ToQString(def.name));
     if (def.programIcon) {
@@ -72,8 +72,6 @@ FormWindow::FormWindow(FormState& form)
         Place(*def.placement);
     }
 }
-
-FormWindow::~FormWindow() = default;
 
 template <class... Args>
 void FormWindow::Raise(const std::function<void(Args...)>& handler,
@@ -130,7 +128,7 @@ void FormWindow::BuildControls(const std::vector<ControlDef>& controls) {
 
 void FormWindow::BuildBoard(const BoardDef& def) {
     auto* board = new BoardWidget(client_, def);
-    const std::size_t first = form_->Def().controls.size();
+    const std::size_t first = form_->def.controls.size();
     for (int cell = 0; cell < board->CellCount(); ++cell) {
         ControlSlot& square = slots_[first + std::size_t(cell)];
         square.widget = square.grid = board;
@@ -306,7 +304,7 @@ void FormWindow::showEvent(QShowEvent* event) {
     if (focusWidget() == nullptr && firstFocus_ != nullptr) {
         firstFocus_->setFocus(Qt::OtherFocusReason);
     }
-    if (framed_ || form_ == nullptr || !form_->Def().placement) {
+    if (framed_ || form_ == nullptr || !form_->def.placement) {
         return;
     }
     framed_ = true;
@@ -315,7 +313,7 @@ void FormWindow::showEvent(QShowEvent* event) {
         std::vector<const QWidget*> windows;
         for (const auto& [name, form] : toolkit_.forms) {
             const FormWindow* other = form->window;
-            if (other != nullptr && other != this && other->isVisible() && form->Def().placement) {
+            if (other != nullptr && other != this && other->isVisible() && form->def.placement) {
                 windows.push_back(other);
             }
         }

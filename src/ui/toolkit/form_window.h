@@ -21,7 +21,6 @@ class BoardWidget;
 class FormWindow final : public QDialog {
   public:
     explicit FormWindow(FormState& form);
-    ~FormWindow() override;
 
     QWidget* Client() const { return client_; }
     // The live control of the handle at `position` in its form's controls.
@@ -29,7 +28,6 @@ class FormWindow final : public QDialog {
 
     // Client size in logical pixels; the menu bar comes on top of it.
     void SetClientSize(QSize size);
-    QSize ClientSize() const { return client_->size(); }
 
     // The window stops belonging to its form: no more events reach handlers.
     void Detach();

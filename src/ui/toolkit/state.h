@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -59,10 +60,7 @@ struct ToolkitState;
 
 struct FormState {
     FormState(ToolkitState& owner, const FormDef& def);
-    FormState(const FormState&) = delete;
-    FormState& operator=(const FormState&) = delete;
 
-    const FormDef& Def() const { return def; }
     // The window, created hidden (load handler included) if it does not exist;
     // nullptr once the program has ended.
     FormWindow* Live();
@@ -84,10 +82,7 @@ struct FormState {
 };
 
 struct ToolkitState {
-    ToolkitState() = default;
     ~ToolkitState();
-    ToolkitState(const ToolkitState&) = delete;
-    ToolkitState& operator=(const ToolkitState&) = delete;
 
     FormState& Find(std::string_view name);
     // Close the live window of a form at once; no handler runs.

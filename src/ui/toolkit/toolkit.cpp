@@ -57,7 +57,7 @@ FormWindow* FormState::Live() {
 }
 
 void FormState::Closed() {
-    if (Def().name == toolkit.mainForm) {
+    if (def.name == toolkit.mainForm) {
         toolkit.EndProgram();
     } else {
         toolkit.Destroy(*this);
@@ -127,7 +127,7 @@ void ToolkitState::EndProgram() {
 } // namespace detail
 
 std::string_view Form::Name() const {
-    return state_.Def().name;
+    return state_.def.name;
 }
 
 bool Form::Exists() const {
@@ -168,12 +168,12 @@ void Form::SetClientSize(int width, int height) {
 
 int Form::ClientWidth() {
     const detail::FormWindow* window = state_.Live();
-    return window == nullptr ? 0 : detail::PixelsToTwips(window->ClientSize().width());
+    return window == nullptr ? 0 : detail::PixelsToTwips(window->Client()->size().width());
 }
 
 int Form::ClientHeight() {
     const detail::FormWindow* window = state_.Live();
-    return window == nullptr ? 0 : detail::PixelsToTwips(window->ClientSize().height());
+    return window == nullptr ? 0 : detail::PixelsToTwips(window->Client()->size().height());
 }
 
 Control& Form::operator()(std::string_view name, int index) {
@@ -181,7 +181,7 @@ Control& Form::operator()(std::string_view name, int index) {
 }
 
 Command& Form::Menu(std::string_view name) {
-    if (!detail::HasMenuCommand(state_.Def().menus, name)) {
+    if (!detail::HasMenuCommand(state_.def.menus, name)) {
         throw std::invalid_argument("window " + std::string(Name()) + " has no menu command " +
                                     std::string(name));
     }
@@ -193,7 +193,7 @@ void Form::OnLoad(std::function<void()> handler) {
 }
 
 ControlArray::ControlArray(Form& form, std::string_view name) {
-    const FormDef& def = form.State().Def();
+    const FormDef& def = form.State().def;
     if (def.board && def.board->name == name) {
         for (int index = 0; index < def.board->columns * def.board->rows; ++index) {
             items_.push_back(&form(name, index));
@@ -234,7 +234,7 @@ void Toolkit::Define(const FormDef& def) {
         throw std::invalid_argument("the window " + std::string(def.name) + " is defined twice");
     }
     auto form = std::make_unique<detail::FormState>(*state_, def);
-    const std::string name(form->Def().name);
+    const std::string name(form->def.name);
     state_->forms.emplace(name, std::move(form));
     if (state_->mainForm.empty()) {
         state_->mainForm = name;
@@ -242,7 +242,7 @@ void Toolkit::Define(const FormDef& def) {
 }
 
 void Toolkit::SetMainForm(std::string_view name) {
-    state_->mainForm = std::string(state_->Find(name).Def().name);
+    state_->mainForm = std::string(state_->Find(name).def.name);
 }
 
 Form& Toolkit::operator[](std::string_view name) {

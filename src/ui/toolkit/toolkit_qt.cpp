@@ -27,7 +27,7 @@ void SetProgramIcon(Toolkit& toolkit, const QIcon& icon) {
     detail::ToolkitState& state = toolkit.State();
     state.programIcon = icon;
     for (auto& [name, form] : state.forms) {
-        if (form->window != nullptr && form->Def().programIcon) {
+        if (form->window != nullptr && form->def.programIcon) {
             form->window->setWindowIcon(icon); // a null icon is the default one
         }
     }
