@@ -193,16 +193,11 @@ void Form::OnLoad(std::function<void()> handler) {
 }
 
 ControlArray::ControlArray(Form& form, std::string_view name) {
-    const FormDef& def = form.State().def;
-    if (def.board && def.board->name == name) {
-        for (int index = 0; index < def.board->columns * def.board->rows; ++index) {
-            items_.push_back(&form(name, index));
-        }
-    }
-    for (const ControlDef& control : def.controls) {
-        if (control.name == name && control.index >= 0) {
-            items_.resize(std::max(items_.size(), static_cast<std::size_t>(control.index) + 1));
-            items_[static_cast<std::size_t>(control.index)] = &form(name, control.index);
+    for (const auto& control : form.State().controls) {
+        if (control->Name() == name && control->Index() >= 0) {
+            const auto at = static_cast<std::size_t>(control->Index());
+            items_.resize(std::max(items_.size(), at + 1));
+            items_[at] = control.get();
         }
     }
     if (items_.empty()) {
