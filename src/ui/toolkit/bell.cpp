@@ -2,53 +2,40 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QThreadPool>
 
 #include <canberra.h>
 
-#include <condition_variable>
-#include <mutex>
-#include <thread>
+#include <atomic>
 
 namespace tessaline::ui::detail {
 
-// Plays the theme's bell on its own thread, which alone touches the sound
-// context. Beeps asked for while one is being started make one more beep, not
-// a queue of them.
+// Plays the theme's bell on a thread of the sound's own, one beep at a time.
+// Beeps asked for while one is being started make one more beep, not a queue
+// of them.
 struct Bell::Sound {
-    Sound() : worker([this] { Run(); }) {}
+    Sound() {
+        pool.setMaxThreadCount(1);
+        pool.setExpiryTimeout(-1); // the one thread stays, and with it the sound context's
+    }
 
     ~Sound() {
-        Wake(&Sound::stopping);
-        worker.join();
-    }
-
-    void Wake(bool Sound::*why) {
-        {
-            const std::lock_guard lock(mutex);
-            this->*why = true;
-        }
-        wake.notify_one();
-    }
-
-    void Run() {
-        ca_context* context = nullptr;
-        std::unique_lock lock(mutex);
-        while (true) {
-            wake.wait(lock, [this] { return pending || stopping; });
-            if (stopping) {
-                break;
-            }
-            pending = false;
-            lock.unlock();
-            Play(context);
-            lock.lock();
-        }
+        pool.waitForDone();
         if (context != nullptr) {
             ca_context_destroy(context);
         }
     }
 
-    static void Play(ca_context*& context) {
+    void Ring() {
+        if (!queued.exchange(true)) {
+            pool.start([this] {
+                queued = false;
+                Play();
+            });
+        }
+    }
+
+    void Play() {
         if (context == nullptr) {
             if (ca_context_create(&context) != CA_SUCCESS) {
                 context = nullptr;
@@ -74,11 +61,9 @@ struct Bell::Sound {
         }
     }
 
-    std::mutex mutex;
-    std::condition_variable wake;
-    bool pending = false;
-    bool stopping = false;
-    std::thread worker; // last, so that it starts after the rest is made
+    QThreadPool pool;
+    std::atomic<bool> queued = false;
+    ca_context* context = nullptr; // touched by the pool's one thread only
 };
 
 Bell::Bell() {
@@ -91,7 +76,7 @@ Bell::~Bell() = default;
 
 void Bell::Ring() {
     if (sound_) {
-        sound_->Wake(&Sound::pending);
+        sound_->Ring();
     } else {
         QApplication::beep();
     }
