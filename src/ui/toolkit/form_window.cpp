@@ -134,10 +134,12 @@ void FormWindow::BuildBoard(const BoardDef& def) {
         square.widget = square.grid = board;
         square.cell = cell;
     }
+    // The handles are the form's, which outlives the window; Raise drops the
+    // event once the window is no longer the form's.
     connect(board, &BoardWidget::Mouse, this,
-            [this, first](bool down, int index, int button, int shift, float x, float y) {
-                Raise(form_->controls[first + std::size_t(index)]->mouse_, down, button, shift, x,
-                      y);
+            [this, square = form_->controls.data() + first](bool down, int index, int button,
+                                                            int shift, float x, float y) {
+                Raise(square[index]->mouse_, down, button, shift, x, y);
             });
 }
 
