@@ -129,7 +129,7 @@ void Control::SetEnabled(bool enabled) {
     } else if (slot->grid != nullptr) {
         slot->grid->SetEnabled(slot->cell, enabled);
     } else {
-        slot->widget->setEnabled(enabled);
+        form_.window->EnableWidget(*slot->widget, enabled);
     }
 }
 

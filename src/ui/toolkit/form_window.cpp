@@ -233,6 +233,24 @@ QWidget* FormWindow::BuildWidget(ControlSlot& slot, Control* handle) {
     return widget;
 }
 
+void FormWindow::EnableWidget(QWidget& widget, bool enabled) {
+    const bool focused = focusWidget() == &widget;
+    widget.setEnabled(enabled);
+    if (!enabled && focused) {
+        // Handed the focus and disabled in turn, a control passes it on for
+        // the one that had it first.
+        if (focusOwner_ == nullptr || focusHandedTo_ != &widget) {
+            focusOwner_ = &widget;
+        }
+        focusHandedTo_ = focusWidget();
+    } else if (enabled && focusOwner_ == &widget) {
+        if (focusWidget() == focusHandedTo_) {
+            widget.setFocus(Qt::OtherFocusReason);
+        }
+        focusOwner_ = nullptr;
+    }
+}
+
 void FormWindow::SetTabOrder() {
     // Labels and pictures have a place in the order but never take the focus.
     std::vector<std::pair<int, QWidget*>> order;

@@ -32,6 +32,12 @@ class FormWindow final : public QDialog {
     // The window stops belonging to its form: no more events reach handlers.
     void Detach();
 
+    // Enables or disables a control's widget. One disabled while it has the
+    // window's focus hands the focus on, as Qt does; enabled again before
+    // anything else moved the focus, it takes it back. A handler that disables
+    // controls while it works thus leaves the focus where the player put it.
+    void EnableWidget(QWidget& widget, bool enabled);
+
     // Escape clicks the cancel button, if the window has one.
     void reject() override;
     // Shown and hidden as a plain window: the focus goes where the tab order
@@ -62,7 +68,9 @@ class FormWindow final : public QDialog {
     std::vector<ControlSlot> slots_; // at their handles' places
     QPushButton* cancelButton_ = nullptr;
     QWidget* firstFocus_ = nullptr;
-    bool framed_ = false; // moved clear of the others once framed, on first show
+    bool framed_ = false;             // moved clear of the others once framed, on first show
+    QPointer<QWidget> focusOwner_;    // disabled while it had the focus
+    QPointer<QWidget> focusHandedTo_; // where that focus went
 };
 
 } // namespace tessaline::ui::detail

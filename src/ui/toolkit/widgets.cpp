@@ -5,6 +5,8 @@
 #include "ui/toolkit/toolkit_qt.h"
 #include "ui/toolkit/units.h"
 
+#include <QButtonGroup>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
@@ -46,6 +48,27 @@ void KeepIndicatorWhole(QWidget& button, bool radio) {
         const int grow = indicator - laidOut.height();
         button.setGeometry(laidOut.adjusted(0, -grow / 2, 0, grow - grow / 2));
     }
+}
+
+void RadioWidget::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    const bool back = key == Qt::Key_Left || key == Qt::Key_Up;
+    const bool arrow = back || key == Qt::Key_Right || key == Qt::Key_Down;
+    if (!arrow || group() == nullptr || (event->modifiers() & ~Qt::KeypadModifier) != 0) {
+        WholeBox::keyPressEvent(event);
+        return;
+    }
+    const QList<QAbstractButton*> buttons = group()->buttons();
+    const qsizetype step = back ? -1 : 1;
+    for (qsizetype at = buttons.indexOf(this) + step; at >= 0 && at < buttons.size(); at += step) {
+        QAbstractButton* next = buttons[at];
+        if (next->isEnabled() && !next->isHidden()) {
+            next->setFocus(back ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+            next->click();
+            return;
+        }
+    }
+    event->ignore();
 }
 
 void LabelWidget::Report(bool down, const QMouseEvent& event) {

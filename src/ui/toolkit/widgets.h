@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QWidget>
 
+class QKeyEvent;
 class QMouseEvent;
 
 namespace tessaline::ui::detail {
@@ -84,7 +85,7 @@ class PictureWidget final : public QAbstractButton {
 // A check box or radio button takes a click anywhere in the rectangle its
 // layout gives it, not only on the tick box or dot and the caption. Where two
 // overlap, the one made later lies on top and takes the click.
-template <class Box> class WholeBox final : public Box {
+template <class Box> class WholeBox : public Box {
   public:
     using Box::Box;
 
@@ -92,6 +93,18 @@ template <class Box> class WholeBox final : public Box {
     bool hitButton(const QPoint& at) const override { return this->rect().contains(at); }
 };
 using CheckWidget = WholeBox<QCheckBox>;
-using RadioWidget = WholeBox<QRadioButton>;
+
+// A radio button of a group: Left and Up choose the group's previous button,
+// Right and Down its next, in the order the group was made, whatever their
+// places in the window; the chosen one takes the focus and is clicked, as the
+// player's click would. At either end of the group the key does nothing, as
+// in Qt's own groups: the choice does not wrap round.
+class RadioWidget final : public WholeBox<QRadioButton> {
+  public:
+    using WholeBox::WholeBox;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
 
 } // namespace tessaline::ui::detail

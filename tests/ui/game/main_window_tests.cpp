@@ -342,6 +342,59 @@ class MainWindowTests : public QObject {
         QCOMPARE(SelectedGuesses(program), 1);
     }
 
+    // The keyboard on the main window's boxes. The focus is put on a box, by
+    // a click for a Guess button and by itself for a Colors Scanned box, whose
+    // click would tick it; then the keys, in turn, to whatever has the focus.
+    void arrowKeysChooseAmongTheGuessButtonsAlone_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<int>("guess"); // GuessColour after, and the Guess button focused
+        QTest::newRow("a click alone") << "rbtGuess" << 5 << QList<int>{} << 5;
+        QTest::newRow("Right") << "rbtGuess" << 1 << QList<int>{Qt::Key_Right} << 2;
+        QTest::newRow("Down, Down")
+            << "rbtGuess" << 2 << QList<int>{Qt::Key_Down, Qt::Key_Down} << 4;
+        QTest::newRow("Left") << "rbtGuess" << 6 << QList<int>{Qt::Key_Left} << 5;
+        QTest::newRow("Up") << "rbtGuess" << 4 << QList<int>{Qt::Key_Up} << 3;
+        QTest::newRow("Left, Up at Yellow")
+            << "rbtGuess" << 1 << QList<int>{Qt::Key_Left, Qt::Key_Up} << 1;
+        QTest::newRow("Right, Down at Purple")
+            << "rbtGuess" << 6 << QList<int>{Qt::Key_Right, Qt::Key_Down} << 6;
+        QTest::newRow("Space") << "rbtGuess" << 3 << QList<int>{Qt::Key_Space} << 3;
+        QTest::newRow("Right, then Space")
+            << "rbtGuess" << 2 << QList<int>{Qt::Key_Right, Qt::Key_Space} << 3;
+        QTest::newRow("arrows on a Colors Scanned box")
+            << "cbxScan" << 3
+            << QList<int>{Qt::Key_Right, Qt::Key_Left, Qt::Key_Down, Qt::Key_Up, Qt::Key_Left} << 0;
+    }
+    void arrowKeysChooseAmongTheGuessButtonsAlone() {
+        QFETCH(QString, box);
+        QFETCH(int, start);
+        QFETCH(QList<int>, keys);
+        QFETCH(int, guess);
+        Program program;
+        Form& color = program["Color"];
+        if (box == "rbtGuess") {
+            program.ClickControl("Color", "rbtGuess", start);
+        } else {
+            ControlWidget(color("cbxScan", start))->setFocus();
+        }
+        for (int key : keys) {
+            program.Key("Color", Qt::Key(key));
+        }
+        if (guess == 0) { // the game as it started, no box ticked
+            QCOMPARE(int(program.game().GuessColour), int(CodeYellow));
+            for (Int16 code = CodeYellow; code <= CodePurple; ++code) {
+                QCOMPARE(color("cbxScan", code).Value(), 0);
+            }
+            return;
+        }
+        QCOMPARE(int(program.game().GuessColour), guess);
+        QCOMPARE(color("rbtGuess", guess).Value(), 1);
+        QCOMPARE(SelectedGuesses(program), 1);
+        QCOMPARE(WindowWidget(color)->focusWidget(), ControlWidget(color("rbtGuess", guess)));
+    }
+
     void quitRevealsTheBoardWithoutABeep() {
         Program program;
         program.NewGame("YRB/BYY");
