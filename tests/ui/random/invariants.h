@@ -49,8 +49,9 @@ struct Expect {
     bool openCustomize = false;
     bool openOptions = false;
     bool cancelOptions = false;
-    int ticks = 0; // clock ticks given
-    int guess = 0; // the Guess button clicked, 0 for none
+    int ticks = 0;             // clock ticks given
+    int guess = 0;             // the Guess button clicked, 0 for none
+    bool guessFocused = false; // and it has the main window's focus afterwards
     // The product about window's picture flag afterwards, for a click on its picture.
     std::optional<Int16> pictureFlag;
     // A press and release on one square at one spot, left or right.

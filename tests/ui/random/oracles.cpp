@@ -309,6 +309,11 @@ void CheckEvent(Session& session, const Observation& seenBefore, const Observati
         failures.push_back(
             Say("a click on Guess ", expect.guess, " left GuessColour ", after.game.GuessColour));
     }
+    if (expect.guessFocused && (session.FocusName("Color") != "rbtGuess" ||
+                                session.FocusIndex("Color", "rbtGuess") != expect.guess)) {
+        failures.push_back(Say("the focus left the chosen Guess button ", expect.guess, " for ",
+                               session.FocusName("Color")));
+    }
     if (expect.pictureFlag && after.game.AboutPictureFlag != *expect.pictureFlag) {
         failures.push_back(Say("a click on the about picture left AboutPictureFlag ",
                                after.game.AboutPictureFlag, ", not ", *expect.pictureFlag));

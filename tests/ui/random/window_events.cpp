@@ -113,12 +113,18 @@ Driver::Planned Driver::PlanMainKey() {
         session_->Key("Color", key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
     };
     planned.expect.modelUntouched = true;
-    if (key == Qt::Key_Space) {
-        const std::string focus = session_->FocusName("Color");
-        const int index = focus.empty() ? -1 : session_->FocusIndex("Color", focus);
-        if (focus == "rbtGuess" && index > 0) {
-            planned.expect.guess = index;
-        } else if (focus == "cbxScan" && index > 0) {
+    const std::string focus = session_->FocusName("Color");
+    const int index = focus.empty() ? -1 : session_->FocusIndex("Color", focus);
+    if (focus == "rbtGuess" && index > 0 && key != Qt::Key_Tab && key != Qt::Key_Backtab &&
+        key != Qt::Key_Return) {
+        // An arrow chooses the neighbouring colour, none past either end.
+        const int step = key == Qt::Key_Left || key == Qt::Key_Up      ? -1
+                         : key == Qt::Key_Right || key == Qt::Key_Down ? 1
+                                                                       : 0;
+        planned.expect.guess = index + step >= 1 && index + step <= 6 ? index + step : 0;
+        planned.expect.guessFocused = planned.expect.guess != 0;
+    } else if (key == Qt::Key_Space) {
+        if (focus == "cbxScan" && index > 0) {
             planned.expect.redraw = !session_->game().GameOver;
             planned.expect.boardUnchanged = session_->game().GameOver;
         }
