@@ -22,8 +22,10 @@ BellWay ChooseBell(const QString& platform, bool compositorBell, const char* qt)
     if (!compositorBell) {
         return BellWay::SoundTheme;
     }
-    // Qt's Wayland backend rings the compositor's bell itself from Qt 6.9 on.
-    return QVersionNumber::fromString(QLatin1String(qt)) >= QVersionNumber(6, 9)
+    // Qt's Wayland backend rings the compositor's bell itself in Qt 6.11;
+    // before that the bell rings it, which is right whether or not an earlier
+    // Qt would have.
+    return QVersionNumber::fromString(QLatin1String(qt)) >= QVersionNumber(6, 11)
                ? BellWay::Qt
                : BellWay::Compositor;
 }
