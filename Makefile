@@ -1,5 +1,6 @@
 # Front door for building, running and testing. Every target installs the
-# Debian packages it needs first, so a fresh Debian 12 machine needs nothing else.
+# Debian packages it needs first, so a fresh Debian 12, 13 or unstable machine
+# needs nothing else.
 
 BUILD     ?= build
 ASAN      ?= build-asan
@@ -9,8 +10,12 @@ CMAKE_ARGS ?=
 
 .PHONY: deps configure build run test asan-test soak a11y-test wayland-test desktop-test bench screenshots coverage package repro-check format format-check clean
 
+# What scripts/install-deps installs: `run` (building and playing) when only
+# building or playing is asked for, else `test` (and the test tools).
+DEPS ?= $(if $(filter-out deps configure build run icons package clean,$(or $(MAKECMDGOALS),deps)),test,run)
+
 deps:
-	@scripts/install-deps
+	@scripts/install-deps $(DEPS)
 
 configure: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSALINE_WERROR=$(WERROR) $(CMAKE_ARGS)
