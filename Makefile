@@ -8,11 +8,11 @@ WERROR    ?= OFF
 JOBS      ?= $(shell nproc)
 CMAKE_ARGS ?=
 
-.PHONY: deps configure build run test asan-test soak a11y-test wayland-test desktop-test bench screenshots coverage package repro-check format format-check clean
+.PHONY: deps configure build run test asan-test soak a11y-test wayland-test desktop-test distro-test bench screenshots coverage package repro-check format format-check clean
 
 # What scripts/install-deps installs: `run` (building and playing) when only
 # building or playing is asked for, else `test` (and the test tools).
-DEPS ?= $(if $(filter-out deps configure build run icons package clean,$(or $(MAKECMDGOALS),deps)),test,run)
+DEPS ?= $(if $(filter-out deps configure build run icons package distro-test clean,$(or $(MAKECMDGOALS),deps)),test,run)
 
 deps:
 	@scripts/install-deps $(DEPS)
@@ -92,6 +92,16 @@ wayland-test: build
 DESKTOPS ?=
 desktop-test: build
 	scripts/desktop-test $(BUILD)/src/tessaline $(DESKTOPS)
+
+# The commit proved on clean Debian roots, release by release: make test from a
+# fresh clone, the source package built as Debian's build daemons build it,
+# lintian, apt install, the autopkgtest, make desktop-test. As root, with
+# mmdebstrap; roots cached in /var/cache/tessaline-distro; logs in build-distro/.
+# Not part of `test`: about half an hour a release.
+#   make distro-test RELEASES=trixie   (default: bookworm trixie sid)
+RELEASES ?= bookworm trixie sid
+distro-test:
+	scripts/distro-test $(RELEASES)
 
 # The Debian package, written to $(BUILD)/tessaline_<version>_<arch>.deb: built
 # by dpkg-buildpackage from a copy of the tree in $(BUILD)/pkg, never outside.
