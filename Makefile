@@ -97,7 +97,7 @@ desktop-test: build
 # fresh clone, the source package built as Debian's build daemons build it,
 # lintian, apt install, the autopkgtest, make desktop-test. As root, with
 # mmdebstrap; roots cached in /var/cache/tessaline-distro; logs in build-distro/.
-# Not part of `test`: about half an hour a release.
+# Not part of `test`: 20 to 30 minutes a release.
 #   make distro-test RELEASES=trixie   (default: bookworm trixie sid)
 RELEASES ?= bookworm trixie sid
 distro-test:
