@@ -1,5 +1,6 @@
 # Front door for building, running and testing. Every target installs the
-# Debian packages it needs first, so a fresh Debian 12 machine needs nothing else.
+# Debian packages it needs first, so a fresh Debian 12, 13 or unstable machine
+# needs nothing else.
 
 BUILD     ?= build
 ASAN      ?= build-asan
@@ -7,10 +8,14 @@ WERROR    ?= OFF
 JOBS      ?= $(shell nproc)
 CMAKE_ARGS ?=
 
-.PHONY: deps configure build run test asan-test soak a11y-test wayland-test desktop-test bench screenshots coverage package repro-check format format-check clean
+.PHONY: deps configure build run test asan-test soak a11y-test wayland-test desktop-test distro-test bench screenshots coverage package repro-check format format-check clean
+
+# What scripts/install-deps installs: `run` (building and playing) when only
+# building or playing is asked for, else `test` (and the test tools).
+DEPS ?= $(if $(filter-out deps configure build run icons package distro-test clean,$(or $(MAKECMDGOALS),deps)),test,run)
 
 deps:
-	@scripts/install-deps
+	@scripts/install-deps $(DEPS)
 
 configure: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSALINE_WERROR=$(WERROR) $(CMAKE_ARGS)
@@ -87,6 +92,16 @@ wayland-test: build
 DESKTOPS ?=
 desktop-test: build
 	scripts/desktop-test $(BUILD)/src/tessaline $(DESKTOPS)
+
+# The commit proved on clean Debian roots, release by release: make test from a
+# fresh clone, the source package built as Debian's build daemons build it,
+# lintian, apt install, the autopkgtest, make desktop-test. As root, with
+# mmdebstrap; roots cached in /var/cache/tessaline-distro; logs in build-distro/.
+# Not part of `test`: 20 to 30 minutes a release.
+#   make distro-test RELEASES=trixie   (default: bookworm trixie sid)
+RELEASES ?= bookworm trixie sid
+distro-test:
+	scripts/distro-test $(RELEASES)
 
 # The Debian package, written to $(BUILD)/tessaline_<version>_<arch>.deb: built
 # by dpkg-buildpackage from a copy of the tree in $(BUILD)/pkg, never outside.

@@ -29,12 +29,28 @@ set(fields
     "Section => ^games$"
     "Maintainer => ^Vantiro Software <vantiro@example.com>$"
     "Description => ^colour-guessing puzzle game\n Tessaline is "
-    "Depends => (^|, )libqt6widgets6 \\(>= 6"
-    "Depends => (^|, )libqt6core6 \\(>= 6"
     "Depends => (^|, )qt6-qpa-plugins(,|$)"
-    "Depends => (^|, )libc6 \\(>= "
-    "Depends => (^|, )libcanberra0 \\(>= "
     "Recommends => ^qt6-wayland, sound-theme-freedesktop, libcanberra-pulse$")
+# Each library the game links, by the name of its file: the package must
+# depend, with a version, on the package that holds it on this system, under
+# whatever name the release gives that package (libqt6core6 became
+# libqt6core6t64 with 64-bit time_t).
+foreach(library libQt6Core.so.6 libQt6Widgets.so.6 libcanberra.so.0 libc.so.6)
+    execute_process(COMMAND dpkg-query -S "*/${library}" OUTPUT_VARIABLE owners
+        OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE result)
+    # "libqt6core6t64:amd64: /usr/lib/x86_64-linux-gnu/libQt6Core.so.6", and
+    # other lines for other architectures' copies (libc6-i386: /lib32/...).
+    set(owner "")
+    if(owners MATCHES "(^|\n)([^:,\n]+):${arch}: ")
+        set(owner "${CMAKE_MATCH_2}")
+    endif()
+    if(NOT result EQUAL 0 OR owner STREQUAL "")
+        string(APPEND failures "no installed package holds ${library}\n")
+    else()
+        string(REPLACE "+" "\\+" owner "${owner}")
+        list(APPEND fields "Depends => (^|, )${owner} \\(>= ")
+    endif()
+endforeach()
 foreach(row IN LISTS fields)
     string(FIND "${row}" " => " split)
     string(SUBSTRING "${row}" 0 ${split} field)
