@@ -26,11 +26,24 @@ namespace tessaline::ui::detail {
 class FormWindow;
 class BoardWidget;
 
+// How a beep reaches the player.
+enum class BellWay {
+    Qt,         // QApplication::beep(): the X bell, or the compositor's where Qt rings it
+    Compositor, // the compositor's bell, rung on Qt's connection by the bell itself
+    SoundTheme, // the theme's bell through the sound server
+};
+
+// The way for a platform plugin ("xcb", "wayland"...), whether the Wayland
+// compositor offers a bell of its own, and the version of Qt in use.
+BellWay ChooseBell(const QString& platform, bool compositorBell, const char* qt);
+
 // The system's alert sound. On X11 it is the X bell, which the desktop turns
-// into its own sound or a flash. Qt's Wayland backend has no bell, so there the
-// desktop's bell is played from its sound theme through the user's sound
-// server, on a thread of its own so that a beep never holds up play; with no
-// sound server it is silently nothing.
+// into its own sound or a flash. On Wayland it is the compositor's bell where
+// the compositor has one, which the desktop sounds, flashes or keeps quiet as
+// the user chose. Elsewhere the desktop's bell is played from its sound theme
+// through the user's sound server, on a thread of its own so that a beep never
+// holds up play; with no sound server it is silently nothing. Which one is
+// looked up once, when the bell is made at the first beep.
 class Bell {
   public:
     Bell();
@@ -41,8 +54,11 @@ class Bell {
     void Ring();
 
   private:
+    struct Desktop;
     struct Sound;
-    std::unique_ptr<Sound> sound_; // empty: the platform's own bell
+    BellWay way_ = BellWay::Qt;
+    std::unique_ptr<Desktop> desktop_; // set for BellWay::Compositor
+    std::unique_ptr<Sound> sound_;     // set for BellWay::SoundTheme
 };
 
 // One control of a live window, at its handle's place.

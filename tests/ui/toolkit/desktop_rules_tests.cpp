@@ -1,8 +1,9 @@
 // What the desktop decides and the game must live with: the theme's text
-// colour on the squares' fixed colours, and title bars taller than the layout
-// left room for.
+// colour on the squares' fixed colours, title bars taller than the layout
+// left room for, and which bell a beep rings.
 
 #include "ui/toolkit/placement.h"
+#include "ui/toolkit/state.h"
 #include "ui/toolkit/units.h"
 
 #include <QColor>
@@ -13,6 +14,8 @@
 
 namespace tessaline::ui::test {
 
+using detail::BellWay;
+using detail::ChooseBell;
 using detail::ClearOf;
 using detail::Contrast;
 using detail::ReadableOn;
@@ -85,6 +88,31 @@ class DesktopRulesTests : public QObject {
         const QRect cleared = ClearOf(frame, others, screen);
         QCOMPARE(cleared.topLeft(), placed);
         QCOMPARE(cleared.size(), frame.size());
+    }
+
+    void a_beep_rings_the_desktops_bell_data() {
+        QTest::addColumn<QString>("platform");
+        QTest::addColumn<bool>("compositorBell");
+        QTest::addColumn<QString>("qt");
+        QTest::addColumn<BellWay>("way");
+        QTest::newRow("X11 under a desktop with a bell: the X bell")
+            << "xcb" << true << "6.8.2" << BellWay::Qt;
+        QTest::newRow("Wayland, no bell, Qt 6.4")
+            << "wayland" << false << "6.4.2" << BellWay::SoundTheme;
+        QTest::newRow("Wayland, no bell, Qt 6.11: Qt's beep would be silent")
+            << "wayland" << false << "6.11.2" << BellWay::SoundTheme;
+        QTest::newRow("Wayland, a bell, Qt 6.8")
+            << "wayland" << true << "6.8.2" << BellWay::Compositor;
+        QTest::newRow("Wayland, a bell, Qt 6.9") << "wayland" << true << "6.9.0" << BellWay::Qt;
+        QTest::newRow("Wayland, a bell, Qt 6.10: a number, not text")
+            << "wayland-egl" << true << "6.10.1" << BellWay::Qt;
+    }
+    void a_beep_rings_the_desktops_bell() {
+        QFETCH(QString, platform);
+        QFETCH(bool, compositorBell);
+        QFETCH(QString, qt);
+        QFETCH(BellWay, way);
+        QCOMPARE(ChooseBell(platform, compositorBell, qt.toLatin1().constData()), way);
     }
 };
 
