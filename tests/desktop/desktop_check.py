@@ -638,17 +638,18 @@ class Game:
         self.s.end(self.process)
 
     def options(self, shares, shot):
-        """Options › Options..., the six shares typed in, OK."""
+        """Options › Options..., the six shares typed in (none: those in force), OK."""
         self.io.keys("alt+o", "o")
         options = self.wait_for("Options")
         require("Options opens from its menu", options is not None)
-        if options.x is not None:
-            # Into the Yellow box (1920, 240 twips), wherever the focus was left.
-            self.io.click(options.x + 140, options.y + 25)
-        typed = []
-        for share in shares:
-            typed += ["ctrl+a", f"text:{share}", "Tab"]
-        self.io.keys(*typed)
+        if shares is not None:
+            if options.x is not None:
+                # Into the Yellow box (1920, 240 twips), wherever the focus was left.
+                self.io.click(options.x + 140, options.y + 25)
+            typed = []
+            for share in shares:
+                typed += ["ctrl+a", f"text:{share}", "Tab"]
+            self.io.keys(*typed)
         self.io.shot(shot)
         shown = self.windows()
         self.io.keys("Return")
@@ -747,9 +748,10 @@ def play(session, io, windows, beeps):
     wayland = "WAYLAND_DISPLAY" in session.env
     game = Game(session, io, windows, {"WAYLAND_DEBUG": "client"} if wayland else None)
     require("the main window maps again", game.wait_for("Tessaline", seconds=15) is not None)
-    # Options twice: the dialog that OK hid opens again and takes the keys.
-    game.options([0, 0, 100, 0, 0, 0], "07-options")
-    game.options([0, 100, 0, 0, 0, 0], "07-options-again")
+    # Options twice: the dialog that OK hid opens again and takes the keys
+    # (its focus where the player left it, in the last box).
+    game.options([0, 100, 0, 0, 0, 0], "07-options")
+    game.options(None, "07-options-again")
     board, _ = game.new_game()
     board, _ = game.locate(board, "08-second-game")
     before = beeps.count
