@@ -6,7 +6,7 @@
 One game as a player plays it on each desktop (all of them by default):
 the X11 window managers openbox, xfwm4, mutter and kwin_x11 in Xvfb; the
 Wayland compositors sway (headless), and weston, mutter and kwin_wayland
-nested in Xvfb (mutter from 49, which nests no more, headless, its screen
+nested in Xvfb (a mutter that nests no more, as 51, headless, its screen
 shown in Xvfb by its development kit). Then the board's contrast under the
 light palette, GTK's dark theme and a KDE dark colour scheme, measured from
 the screen's pixels. A desktop that the release lacks, as a package or as a
@@ -480,7 +480,7 @@ def mutter_x11(session):
 
 def mutter_wayland(session):
     """mutter as a Wayland compositor, the way the installed mutter offers one:
-    nested in a window on Xvfb (--nested, up to mutter 48), else headless with
+    nested in a window on Xvfb (--nested: mutter 43 and 48), else headless with
     a virtual monitor that its development kit shows on Xvfb (--devkit)."""
     version, options = mutter_offers()
     if "--nested" in options:
