@@ -791,7 +791,8 @@ def play(session, io, windows, beeps):
 
 def kwin_has_bell():
     """KWin 6.3 and later ring xdg_system_bell_v1, in an effect that needs OpenGL."""
-    version = subprocess.run(["kwin_wayland", "--version"], capture_output=True, text=True)
+    version = subprocess.run([os.path.join(tools, "kwin_wayland"), "--version"],
+                             capture_output=True, text=True)
     found = re.search(r"(\d+)\.(\d+)", version.stdout)
     return found is not None and (int(found[1]), int(found[2])) >= (6, 3)
 
