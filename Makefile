@@ -83,11 +83,12 @@ a11y-test: build
 wayland-test: build
 	scripts/wayland-test $(BUILD)/src/tessaline
 
-# One game as a player plays it on each desktop Debian 12 runs headless: the
-# X11 window managers openbox, xfwm4, mutter and kwin_x11 in Xvfb, the Wayland
-# compositors sway, weston, mutter and kwin_wayland; the beep heard (an X bell,
-# a sound stream); the board's contrast under GTK's and KDE's dark palettes.
-# Not part of `test`. Screenshots go to $(BUILD)/desktop-test/<desktop>.
+# One game as a player plays it on each desktop this Debian release runs
+# headless: the X11 window managers openbox, xfwm4, mutter and kwin_x11 in
+# Xvfb, the Wayland compositors sway, weston, mutter and kwin_wayland; the beep
+# heard (an X bell, the compositor's bell, a sound stream); the board's
+# contrast under GTK's and KDE's dark palettes. A desktop the release lacks is
+# skipped. Not part of `test`. Screenshots go to $(BUILD)/desktop-test/<desktop>.
 #   make desktop-test DESKTOPS="openbox sway palettes"   (default: all)
 DESKTOPS ?=
 desktop-test: build

@@ -1,23 +1,27 @@
 #!/usr/bin/python3
-"""Plays the real game on the desktops that Debian 12 runs headless.
+"""Plays the real game on the desktops that this Debian release runs headless.
 
     desktop_check.py PROGRAM TOOLS OUTPUT_DIR [DESKTOP...]
 
 One game as a player plays it on each desktop (all of them by default):
 the X11 window managers openbox, xfwm4, mutter and kwin_x11 in Xvfb; the
 Wayland compositors sway (headless), and weston, mutter and kwin_wayland
-nested in Xvfb. Then the board's contrast under the light palette, GTK's
-dark theme and a KDE dark colour scheme, measured from the screen's pixels.
+nested in Xvfb (a mutter that nests no more, as 51, headless, its screen
+shown in Xvfb by its development kit). Then the board's contrast under the
+light palette, GTK's dark theme and a KDE dark colour scheme, measured from
+the screen's pixels. A desktop that the release lacks, as a package or as a
+mode of its compositor, is skipped with the reason.
 
 TOOLS holds the helpers that scripts/desktop-test builds: x_bell_watch and
 virtual_pointer, and a copy of kwin_wayland. Every desktop gets its own
 display, D-Bus session, runtime directory (short, under /tmp) and, on
-Wayland, a PulseAudio server with a null sink that hears the beep. Every
-process started here runs in its own process group and is ended with it.
-Screenshots of each step go to OUTPUT_DIR/<desktop>/. Two desktops play at
-once, each in a process of its own; their lines are printed in order. Prints
-one line per check and ends with "N passed, N failed". Must not run as root
-(sway and PulseAudio refuse it).
+Wayland, a PulseAudio server with a null sink that hears the beep where the
+compositor offers no bell of its own (where it does, the game's protocol log
+shows it rung). Every process started here runs in its own process group
+and is ended with it. Screenshots of each step go to OUTPUT_DIR/<desktop>/.
+Two desktops play at once, each in a process of its own; their lines are
+printed in order. Prints one line per check and ends with "N passed, N
+failed, N skipped". Must not run as root (sway and PulseAudio refuse it).
 """
 
 import json
@@ -53,7 +57,7 @@ SCREEN = {"Yellow": (255, 255, 0), "Orange": (255, 128, 0), "Red": (255, 0, 0),
           "Green": (0, 255, 0), "Blue": (0, 0, 255), "Purple": (192, 0, 192)}
 
 program, tools, out_root = sys.argv[1:4]
-passed = failed = 0
+passed = failed = skipped = 0
 
 
 def check(what, ok, detail=""):
@@ -67,12 +71,22 @@ def check(what, ok, detail=""):
     return ok
 
 
+def skip(what, reason):
+    global skipped
+    skipped += 1
+    print(f"skip {what}: {reason}")
+
+
 def run(*args, env=None):
     return subprocess.run(args, check=True, capture_output=True, text=True, env=env).stdout
 
 
 class Stop(Exception):
     """A step that the rest of a desktop's game depends on failed."""
+
+
+class Skip(Exception):
+    """This release has no such desktop; the reason is the message."""
 
 
 def require(what, ok, detail=""):
@@ -159,11 +173,11 @@ class Session:
 
     # Servers every desktop may need.
 
-    def xvfb(self, strip=0):
-        """An X server; a nested compositor's window leaves a strip below it free."""
+    def xvfb(self, width=WIDTH, height=HEIGHT):
+        """An X server; a nested compositor's window leaves room beside it free."""
         read, write = os.pipe()
         self.spawn(["Xvfb", "-displayfd", str(write), "-screen", "0",
-                    f"{WIDTH}x{HEIGHT + strip}x24",
+                    f"{width}x{height}x24",
                     "-nolisten", "tcp"], "xvfb.log", pass_fds=(write,))
         os.close(write)
         number = b""
@@ -218,11 +232,13 @@ class Session:
 
 
 class XInput:
-    def __init__(self, session, park=(WIDTH - 1, HEIGHT - 1)):
+    def __init__(self, session, park=(WIDTH - 1, HEIGHT - 1), origin=(0, 0)):
         self.s = session
         self.park = park  # where the pointer waits while a screenshot is taken
+        self.origin = origin  # where the desktop's screen lies on the X screen
 
     def click(self, x, y, button="left"):
+        x, y = x + self.origin[0], y + self.origin[1]
         run("xdotool", "mousemove", "--sync", str(round(x)), str(round(y)), "sleep", "0.1",
             "click", "1" if button == "left" else "3", env=self.s.env)
         time.sleep(0.2)
@@ -241,11 +257,12 @@ class XInput:
     def shot(self, name):
         # The pointer out of the way: a nested compositor draws it into its
         # output, and weston leaves it drawn where it left.
-        run("xdotool", "mousemove", str(WIDTH - 1), str(HEIGHT - 1), "sleep", "0.05",
+        x, y = self.origin
+        run("xdotool", "mousemove", str(x + WIDTH - 1), str(y + HEIGHT - 1), "sleep", "0.05",
             "mousemove", *map(str, self.park), env=self.s.env)
         time.sleep(0.15)
         root = self.s.x.screen().root
-        raw = root.get_image(0, 0, WIDTH, HEIGHT, X.ZPixmap, 0xFFFFFFFF).data
+        raw = root.get_image(x, y, WIDTH, HEIGHT, X.ZPixmap, 0xFFFFFFFF).data
         image = Image.frombytes("RGB", (WIDTH, HEIGHT), raw, "raw", "BGRX")
         image.save(os.path.join(self.s.out, name + ".png"))
         return image
@@ -414,7 +431,7 @@ def nested_wayland(*compositor, env=None):
     """A Wayland compositor in a window on Xvfb, which xdotool drives. Its
     output covers the X screen at 0, 0, so X coordinates are its coordinates."""
     def start(session):
-        session.xvfb(strip=STRIP)
+        session.xvfb(height=HEIGHT + STRIP)
         session.dbus()
         session.atspi()
         beeps = session.sound()
@@ -439,18 +456,84 @@ def nested_wayland(*compositor, env=None):
     return start
 
 
+# mutter's development kit shows the headless compositor's screen in a GTK
+# window on Xvfb, below its header bar and inside its frame's margins, and
+# hands that window's input to the compositor.
+DEVKIT = "/usr/libexec/mutter-devkit"
+DEVKIT_SIDE, DEVKIT_TOP = 5, 51
+
+
+def mutter_offers():
+    """What the installed mutter is and which of its ways to run it offers."""
+    version = subprocess.run(["mutter", "--version"], capture_output=True, text=True)
+    usage = subprocess.run(["mutter", "--help"], capture_output=True, text=True)
+    options = set(re.findall(r"^\s+(--[a-z0-9-]+)", usage.stdout, re.MULTILINE))
+    return (version.stdout.splitlines() or ["mutter"])[0].strip(), options
+
+
+def mutter_x11(session):
+    version, options = mutter_offers()
+    if "--x11" not in options:
+        raise Skip(f"{version} has no X11 mode (no --x11 in mutter --help)")
+    return x11_desktop("mutter", "--x11", "--replace", "--sm-disable")(session)
+
+
+def mutter_wayland(session):
+    """mutter as a Wayland compositor, the way the installed mutter offers one:
+    nested in a window on Xvfb (--nested: mutter 43 and 48), else headless with
+    a virtual monitor that its development kit shows on Xvfb (--devkit)."""
+    version, options = mutter_offers()
+    if "--nested" in options:
+        return nested_wayland("mutter", "--nested", "--wayland", "--no-x11",
+                              "--wayland-display", "wayland-1",
+                              env={"MUTTER_DEBUG_DUMMY_MODE_SPECS": f"{WIDTH}x{HEIGHT}"})(session)
+    if "--devkit" not in options:
+        raise Skip(f"{version} offers neither --nested nor --devkit")
+    require(f"{version} offers --devkit and {DEVKIT} is installed", os.path.exists(DEVKIT))
+    session.xvfb(width=WIDTH + 2 * DEVKIT_SIDE, height=DEVKIT_TOP + HEIGHT + DEVKIT_SIDE + STRIP)
+    session.dbus()
+    session.atspi()
+    beeps = session.sound()
+    # The screen reaches the development kit as a PipeWire video stream.
+    session.spawn(["pipewire"], "pipewire.log")
+    session.wait_socket("pipewire-0", "PipeWire starts")
+    session.spawn(["wireplumber"], "wireplumber.log")
+    session.spawn(["mutter", "--devkit", "--wayland", "--no-x11", "--wayland-display",
+                   "wayland-1"], "compositor.log", env=dict(session.env, GDK_BACKEND="x11"))
+    session.wait_socket("wayland-1", "mutter starts headless")
+    found = subprocess.run(["xdotool", "search", "--sync", "--name", "^Mutter Development Kit$"],
+                           env=session.env, capture_output=True, text=True, timeout=30)
+    window = (found.stdout.split() or [None])[0]
+    require("mutter's development kit shows its screen", window is not None,
+            f"see {session.name}/compositor.log")
+    # Its screen follows the window's size: the window sized so that it is
+    # WIDTH x HEIGHT, and the keyboard given to it.
+    run("xdotool", "windowmove", window, "0", "0", "windowsize", window,
+        str(WIDTH + 2 * DEVKIT_SIDE), str(DEVKIT_TOP + HEIGHT + DEVKIT_SIDE),
+        "windowfocus", window, env=session.env)
+    time.sleep(2)
+    monitors = subprocess.run(["gdctl", "show"], env=session.env, capture_output=True,
+                              text=True).stdout
+    with open(os.path.join(session.out, "gdctl.log"), "w") as f:
+        f.write(monitors)
+    require(f"mutter's virtual monitor is {WIDTH}x{HEIGHT}", f"{WIDTH}x{HEIGHT}" in monitors,
+            f"see {session.name}/gdctl.log")
+    session.env["WAYLAND_DISPLAY"] = "wayland-1"
+    # The pointer parks below the window and enters the screen for each click.
+    park = (DEVKIT_SIDE + WIDTH // 2, DEVKIT_TOP + HEIGHT + DEVKIT_SIDE + STRIP // 2)
+    return XInput(session, park=park, origin=(DEVKIT_SIDE, DEVKIT_TOP)), atspi_windows, beeps
+
+
 DESKTOPS = {
     "openbox": x11_desktop("openbox"),
     "xfwm4": x11_desktop("xfwm4"),
-    "mutter-x11": x11_desktop("mutter", "--x11", "--replace", "--sm-disable"),
+    "mutter-x11": mutter_x11,
     "kwin-x11": x11_desktop("kwin_x11", "--replace"),
     "sway": sway,
     "weston": nested_wayland("weston", "--backend=x11-backend.so", f"--width={WIDTH}",
                              f"--height={HEIGHT}", "--use-pixman", "--socket=wayland-1",
                              "--config=RUNTIME/weston.ini"),
-    "mutter-wayland": nested_wayland("mutter", "--nested", "--wayland", "--no-x11",
-                                     "--wayland-display", "wayland-1",
-                                     env={"MUTTER_DEBUG_DUMMY_MODE_SPECS": f"{WIDTH}x{HEIGHT}"}),
+    "mutter-wayland": mutter_wayland,
     "kwin-wayland": nested_wayland("kwin_wayland", "--x11-display", "DISPLAY", "--socket",
                                    "wayland-1", "--width", str(WIDTH), "--height", str(HEIGHT),
                                    "--no-lockscreen"),
@@ -555,17 +638,22 @@ class Game:
         self.s.end(self.process)
 
     def options(self, shares, shot):
-        """Options › Options..., the six shares typed in, OK."""
+        """Options › Options..., the six shares typed in (none: those in force), OK."""
         self.io.keys("alt+o", "o")
-        options = self.wait_for("Options")
+        options = self.wait_for("Options", seconds=3)
+        if options is None:
+            # As for New Game: weston may give the keyboard back a moment late.
+            self.io.keys("alt+o", "o")
+            options = self.wait_for("Options")
         require("Options opens from its menu", options is not None)
-        if options.x is not None:
-            # Into the Yellow box (1920, 240 twips), wherever the focus was left.
-            self.io.click(options.x + 140, options.y + 25)
-        typed = []
-        for share in shares:
-            typed += ["ctrl+a", f"text:{share}", "Tab"]
-        self.io.keys(*typed)
+        if shares is not None:
+            if options.x is not None:
+                # Into the Yellow box (1920, 240 twips), wherever the focus was left.
+                self.io.click(options.x + 140, options.y + 25)
+            typed = []
+            for share in shares:
+                typed += ["ctrl+a", f"text:{share}", "Tab"]
+            self.io.keys(*typed)
         self.io.shot(shot)
         shown = self.windows()
         self.io.keys("Return")
@@ -659,10 +747,15 @@ def play(session, io, windows, beeps):
     game.quit()
 
     # A second game, in the program started again: the board all Orange, the
-    # guess Yellow, so the first left click is wrong and beeps.
-    game = Game(session, io, windows)
+    # guess Yellow, so the first left click is wrong and beeps. On Wayland the
+    # game's protocol log shows whether the compositor offers its bell.
+    wayland = "WAYLAND_DISPLAY" in session.env
+    game = Game(session, io, windows, {"WAYLAND_DEBUG": "client"} if wayland else None)
     require("the main window maps again", game.wait_for("Tessaline", seconds=15) is not None)
+    # Options twice: the dialog that OK hid opens again and takes the keys
+    # (its focus where the player left it, in the last box).
     game.options([0, 100, 0, 0, 0, 0], "07-options")
+    game.options(None, "07-options-again")
     board, _ = game.new_game()
     board, _ = game.locate(board, "08-second-game")
     before = beeps.count
@@ -673,15 +766,43 @@ def play(session, io, windows, beeps):
     game.click_square(board, 13, 13)
     heard = beeps.grew(before)
     io.shot("09-wrong-guess")
-    if session.env.get("WAYLAND_DISPLAY"):
-        check("a wrong guess beeps: a sound stream starts on the sound server", heard,
-              "" if heard else "no new sink input")
-    else:
+    with open(log, "rb") as f:
+        whole = f.read().decode(errors="replace")
+        f.seek(said)
+        since = f.read().decode(errors="replace").splitlines()
+    if not wayland:
         check("a wrong guess beeps: an X bell rings", heard, "" if heard else "no XkbBellNotify")
+    elif BELL_OFFERED.search(whole):
+        rang = [line for line in since if BELL_RING.search(line)]
+        check("a wrong guess beeps: the compositor offers xdg_system_bell_v1 and its bell rings",
+              bool(rang), rang[0].strip() if rang else "no xdg_system_bell_v1.ring in game.log")
+    else:
+        check("a wrong guess beeps: the compositor offers no xdg_system_bell_v1, and a sound "
+              "stream starts on the sound server", heard, "" if heard else "no new sink input")
+        if session.name == "kwin-wayland" and kwin_has_bell():
+            skip("KWin's own bell", "KWin offers xdg_system_bell_v1 only when it composites "
+                 "with OpenGL, and nested in Xvfb (no DRI3, no GPU) it paints with QPainter")
+    printed = [line for line in since if not PROTOCOL.match(line)]
     check("the game is still running after the beep, and printed nothing",
-          game.process.poll() is None and os.path.getsize(log) == said,
-          f"{os.path.getsize(log) - said} bytes printed")
+          game.process.poll() is None and not printed,
+          f"{len(printed)} lines printed, the first: {printed[0]}" if printed else "")
     game.quit()
+
+
+def kwin_has_bell():
+    """KWin 6.3 and later ring xdg_system_bell_v1, in an effect that needs OpenGL."""
+    version = subprocess.run([os.path.join(tools, "kwin_wayland"), "--version"],
+                             capture_output=True, text=True)
+    found = re.search(r"(\d+)\.(\d+)", version.stdout)
+    return found is not None and (int(found[1]), int(found[2])) >= (6, 3)
+
+
+# The client's Wayland protocol log (WAYLAND_DEBUG=client): the compositor's
+# bell offered and rung, and the lines that are the log's own; libwayland
+# names objects interface@id up to 1.22, interface#id from 1.23.
+BELL_OFFERED = re.compile(r'wl_registry[@#]\d+\.global\(\d+, "xdg_system_bell_v1", \d+\)')
+BELL_RING = re.compile(r"-> xdg_system_bell_v1[@#]\d+\.ring\(")
+PROTOCOL = re.compile(r"\[ *[\d:.]+\] +(\{[^}]*\} +)?(discarded +)?(-> +)?(\w+|\[\w+\])[@#]\d+\.")
 
 
 def overlap(a, b):
@@ -798,24 +919,37 @@ def palettes(session, io, windows, beeps):
                       f"{line:.2f}")
 
 
+# The packages each desktop needs, of those that a release may lack.
+NEEDS = {"openbox": ["openbox"], "xfwm4": ["xfwm4"], "mutter-x11": ["mutter"],
+         "kwin-x11": ["kwin-x11"], "sway": ["sway", "grim", "wtype"], "weston": ["weston"],
+         "mutter-wayland": ["mutter"], "kwin-wayland": ["kwin-wayland"], "palettes": ["openbox"]}
+
+
 def one(name):
-    """Plays on one desktop; prints its checks and "N passed, N failed"."""
+    """Plays on one desktop; prints its checks and "N passed, N failed, N skipped"."""
     print(f"--- {name}")
     session = Session(name)
     started = time.monotonic()
+    with open(os.path.join(tools, "lacking")) as f:
+        absent = f.read().split()
+    lacking = [package for package in NEEDS[name] if package in absent]
     try:
+        if lacking:
+            raise Skip(f"this release has no {' '.join(lacking)}")
         if name == "palettes":
             palettes(session, *DESKTOPS["openbox"](session))
         else:
             play(session, *DESKTOPS[name](session))
     except Stop:
         pass
+    except Skip as reason:
+        skip(name, str(reason))
     except Exception as error:  # a desktop that breaks leaves the others to run
         check(f"{name} runs to the end", False, f"{type(error).__name__}: {error}")
     finally:
         session.close()
     print(f"     ({time.monotonic() - started:.0f} s)")
-    print(f"{passed} passed, {failed} failed")
+    print(f"{passed} passed, {failed} failed, {skipped} skipped")
 
 
 # Desktops played at once: each has its own display and buses, and mostly
@@ -836,7 +970,7 @@ def main():
     # Each desktop in a process of its own, its lines printed in order.
     waiting = sorted(chosen, key=lambda name: name != "palettes")  # the longest first
     running, finished = {}, {}
-    total = [0, 0]
+    total = [0, 0, 0]
     for name in chosen:
         while name not in finished:
             while waiting and len(running) < AT_ONCE:
@@ -850,14 +984,15 @@ def main():
         lines = finished[name]
         for line in lines[:-1]:
             print(line)
-        counts = re.fullmatch(r"(\d+) passed, (\d+) failed", lines[-1] if lines else "")
+        counts = re.fullmatch(r"(\d+) passed, (\d+) failed, (\d+) skipped",
+                              lines[-1] if lines else "")
         if counts:
-            total[0] += int(counts[1])
-            total[1] += int(counts[2])
+            for i in range(3):
+                total[i] += int(counts[i + 1])
         else:
             total[1] += 1
             print(f"FAIL {name} ends with its count")
-    print(f"{total[0]} passed, {total[1]} failed")
+    print(f"{total[0]} passed, {total[1]} failed, {total[2]} skipped")
     return 1 if total[1] else 0
 
 

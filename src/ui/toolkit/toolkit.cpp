@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 #include <stdexcept>
@@ -152,6 +153,14 @@ void Form::Show() {
 void Form::Hide() {
     if (detail::FormWindow* window = state_.Live(); window != nullptr) {
         window->hide();
+        // A hidden window gives its surface back on Wayland, as a closed one
+        // does: a compositor may hand the keyboard to the next window only when
+        // the surface that held it is gone (weston does), and Qt from 6.11 keeps
+        // a hidden window's surface. The window is made again when shown.
+        if (QWindow* native = window->windowHandle();
+            native != nullptr && QGuiApplication::platformName().startsWith(u"wayland")) {
+            native->destroy();
+        }
     }
 }
 
